@@ -1,0 +1,3 @@
+list(APPEND HM_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/repeatlength.cpp
+)
