@@ -26,7 +26,8 @@ namespace {
 class PictureColumns {
   public:
     PictureColumns(const Draft& d, int ends, int picks)
-        : words_((picks + 63) / 64), bits_(static_cast<size_t>(ends) * static_cast<size_t>(words_)) {
+        : words_((picks + 63) / 64),
+          bits_(static_cast<size_t>(ends) * static_cast<size_t>(words_)) {
         const int bytesUsed = (ends + 7) / 8;
         for (int r = 1; r <= picks; ++r) {
             const uint8_t* row = d.DesignRow(r);
@@ -43,7 +44,9 @@ class PictureColumns {
             }
         }
     }
-    uint64_t* Column(int c) { return &bits_[static_cast<size_t>(c - 1) * static_cast<size_t>(words_)]; }
+    uint64_t* Column(int c) {
+        return &bits_[static_cast<size_t>(c - 1) * static_cast<size_t>(words_)];
+    }
     std::string_view Bytes(int c) {
         return {reinterpret_cast<const char*>(Column(c)), static_cast<size_t>(words_) * 8};
     }
@@ -93,7 +96,8 @@ void BuildLiftplanFromDesign(Draft& d, int ends, int picks) {
         if (p > DesignSize) continue;
         for (int e = 1; e <= ends; ++e) {
             const int ps = d.PatternThreading[e];
-            if (ps > 0 && ps <= MaxPatternShafts && d.GetDesignCell(p, e)) d.SetLiftplan(p, ps, true);
+            if (ps > 0 && ps <= MaxPatternShafts && d.GetDesignCell(p, e))
+                d.SetLiftplan(p, ps, true);
         }
     }
 }
@@ -113,7 +117,9 @@ void AnalyzeDesign(Draft& d, int ends, int picks) {
     d.ClearLiftplan(picks + 1);
 }
 
-void AnalyzeDesignFull(Draft& d) { AnalyzeDesign(d, DesignSize, DesignSize); }
+void AnalyzeDesignFull(Draft& d) {
+    AnalyzeDesign(d, DesignSize, DesignSize);
+}
 
 namespace {
 
@@ -132,11 +138,12 @@ void FindRepeats(Draft& d) {
         d.UsedEnds, RepeatLength(d.PatternThreading.data(), std::min(d.Ends, d.UsedEnds)));
 
     d.UsedPicks = d.LastLiftplanPick(d.Picks);
-    d.WeftRepeat = RepeatNumber(d.UsedPicks, LiftplanRepeatLength(d, std::min(d.Picks, d.UsedPicks)));
+    d.WeftRepeat =
+        RepeatNumber(d.UsedPicks, LiftplanRepeatLength(d, std::min(d.Picks, d.UsedPicks)));
 
     const int lastEnd = d.LastUsedEnd(d.Ends);
-    d.WarpColorRepeat =
-        RepeatNumber(std::min(d.Ends, lastEnd), ColorRepeatLength(d.WarpColors.data(), d.Ends, lastEnd));
+    d.WarpColorRepeat = RepeatNumber(std::min(d.Ends, lastEnd),
+                                     ColorRepeatLength(d.WarpColors.data(), d.Ends, lastEnd));
     const int lastPick = d.LastUsedPick(d.Picks);
     d.WeftColorRepeat = RepeatNumber(std::min(d.Picks, lastPick),
                                      ColorRepeatLength(d.WeftColors.data(), d.Picks, lastPick));

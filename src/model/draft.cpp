@@ -27,7 +27,9 @@ static_assert(sizeof(TieupBlock) == TieupBytes);
 
 } // namespace
 
-Draft::Draft() { InitialiseForStartup(); }
+Draft::Draft() {
+    InitialiseForStartup();
+}
 
 void Draft::InitialiseForStartup() {
     Ends = Picks = 1200;
@@ -57,10 +59,14 @@ void Draft::InitialiseForStartup() {
 
 TieupBlock& Draft::Tieup(TieupKind kind) {
     switch (kind) {
-    case TieupKind::AA: return TieupAA;
-    case TieupKind::AB: return TieupAB;
-    case TieupKind::BA: return TieupBA;
-    case TieupKind::BB: return TieupBB;
+    case TieupKind::AA:
+        return TieupAA;
+    case TieupKind::AB:
+        return TieupAB;
+    case TieupKind::BA:
+        return TieupBA;
+    case TieupKind::BB:
+        return TieupBB;
     }
     return TieupAA;
 }
@@ -100,17 +106,26 @@ void Draft::ClearLiftplan(int from) {
 
 void Draft::ClearTieups(int which) {
     switch (which) {
-    case 1: TieupAA.Clear(); break;
-    case 2: TieupAB.Clear(); break;
-    case 3: TieupBA.Clear(); break;
-    case 4: TieupBB.Clear(); break;
+    case 1:
+        TieupAA.Clear();
+        break;
+    case 2:
+        TieupAB.Clear();
+        break;
+    case 3:
+        TieupBA.Clear();
+        break;
+    case 4:
+        TieupBB.Clear();
+        break;
     case 5:
         TieupAA.Clear();
         TieupAB.Clear();
         TieupBA.Clear();
         TieupBB.Clear();
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -124,7 +139,8 @@ void Draft::ClearDesign(int fromColumn, int fromRow) {
         for (int r = 1; r <= DesignSize; ++r) {
             uint8_t* row = DesignRow(r);
             row[firstByte] &= keep;
-            std::memset(row + firstByte + 1, 0, static_cast<size_t>(DesignRowBytes - firstByte - 1));
+            std::memset(row + firstByte + 1, 0,
+                        static_cast<size_t>(DesignRowBytes - firstByte - 1));
         }
     }
     if (fromRow <= DesignSize) {
@@ -133,7 +149,9 @@ void Draft::ClearDesign(int fromColumn, int fromRow) {
     }
 }
 
-void Draft::ResetScroll() { FirstEnd = FirstPick = FabricFirstEnd = FabricFirstPick = 0; }
+void Draft::ResetScroll() {
+    FirstEnd = FirstPick = FabricFirstEnd = FabricFirstPick = 0;
+}
 
 void Draft::ClearDraft() {
     ResetScroll();

@@ -98,9 +98,15 @@ inline constexpr uint32_t MakeColor(int r, int g, int b) {
     return static_cast<uint32_t>(r & 0xFF) | (static_cast<uint32_t>(g & 0xFF) << 8) |
            (static_cast<uint32_t>(b & 0xFF) << 16);
 }
-inline constexpr int ColorRed(uint32_t c) { return static_cast<int>(c & 0xFF); }
-inline constexpr int ColorGreen(uint32_t c) { return static_cast<int>((c >> 8) & 0xFF); }
-inline constexpr int ColorBlue(uint32_t c) { return static_cast<int>((c >> 16) & 0xFF); }
+inline constexpr int ColorRed(uint32_t c) {
+    return static_cast<int>(c & 0xFF);
+}
+inline constexpr int ColorGreen(uint32_t c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+inline constexpr int ColorBlue(uint32_t c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 struct HasPatternResult {
     bool ok = false;
@@ -140,13 +146,13 @@ class Draft {
     TieupBlock TieupBB;
     TieupBlock TieupAB;
     TieupBlock TieupBA;
-    std::array<uint8_t, MaxPicks * LiftplanRowBytes> Liftplan{};    // 4800 rows of 16 bytes
+    std::array<uint8_t, MaxPicks * LiftplanRowBytes> Liftplan{};   // 4800 rows of 16 bytes
     std::array<uint8_t, DesignSize * DesignRowBytes> DesignGrid{}; // 2400 rows of 300 bytes
     TieupBlock PatternTieup;
     OneBasedBytes<MaxPicks> PatternTreadling;
     OneBasedBytes<MaxEnds> WarpColors;
     OneBasedBytes<MaxPicks> WeftColors;
-    std::array<uint32_t, PaletteEntries> Palette{};                 // 0x00BBGGRR
+    std::array<uint32_t, PaletteEntries> Palette{};                  // 0x00BBGGRR
     std::array<std::array<uint8_t, 3>, PaletteEntries> PaletteRGB{}; // R, G, B mirror
     std::array<std::array<uint8_t, ExpandUnitSize>, ExpandUnitSize> ExpandUnitOn{};
     std::array<std::array<uint8_t, ExpandUnitSize>, ExpandUnitSize> ExpandUnitOff{};
@@ -172,9 +178,9 @@ class Draft {
     bool ThreadingFromRight = true;
     bool ShaftOneAtBottom = true; // "Shaft 1 at bottom / Treadle 1 on the Left"
     bool ShaftOneAtTop() const { return !ShaftOneAtBottom; }
-    int Epi = 25;                 // ends per unit (2..250)
-    int Ppi = 25;                 // picks per unit (2..250)
-    bool Inches = false;          // unit of measure: inches, else centimetres
+    int Epi = 25;        // ends per unit (2..250)
+    int Ppi = 25;        // picks per unit (2..250)
+    bool Inches = false; // unit of measure: inches, else centimetres
     bool FabricCompression = false;
     int PaletteSize = 1;   // colours shown: 0 = 16, 1 = 64, 2 = 256
     int LiftplanStart = 0; // liftplan start stored by a pattern file: 4 top, 5 bottom, 0 unknown
@@ -192,11 +198,15 @@ class Draft {
     std::string Note;
 
     // ---- cell accessors (1-based, unchecked except where stated) ----
-    uint8_t* LiftplanRow(int pick) { return &Liftplan[static_cast<size_t>(pick - 1) * LiftplanRowBytes]; }
+    uint8_t* LiftplanRow(int pick) {
+        return &Liftplan[static_cast<size_t>(pick - 1) * LiftplanRowBytes];
+    }
     const uint8_t* LiftplanRow(int pick) const {
         return &Liftplan[static_cast<size_t>(pick - 1) * LiftplanRowBytes];
     }
-    uint8_t* DesignRow(int row) { return &DesignGrid[static_cast<size_t>(row - 1) * DesignRowBytes]; }
+    uint8_t* DesignRow(int row) {
+        return &DesignGrid[static_cast<size_t>(row - 1) * DesignRowBytes];
+    }
     const uint8_t* DesignRow(int row) const {
         return &DesignGrid[static_cast<size_t>(row - 1) * DesignRowBytes];
     }
@@ -228,7 +238,9 @@ class Draft {
 
     TieupBlock& Tieup(TieupKind kind);
     const TieupBlock& Tieup(TieupKind kind) const;
-    uint8_t GetTieup(TieupKind kind, int shaft, int treadle) const { return Tieup(kind)(shaft, treadle); }
+    uint8_t GetTieup(TieupKind kind, int shaft, int treadle) const {
+        return Tieup(kind)(shaft, treadle);
+    }
     void SetTieup(TieupKind kind, int shaft, int treadle, uint8_t value) {
         Tieup(kind)(shaft, treadle) = value;
     }
@@ -241,8 +253,8 @@ class Draft {
     uint8_t DefaultWeftColor() const { return SinkingShed ? RisingWarpColor : RisingWeftColor; }
 
     // ---- palette ----
-    void SetDefaultPaletteRGB();           // default palette into the R, G, B mirror
-    void RebuildPaletteFromRGB();          // all 256 colours from the mirror
+    void SetDefaultPaletteRGB();            // default palette into the R, G, B mirror
+    void RebuildPaletteFromRGB();           // all 256 colours from the mirror
     void StorePaletteEntryToRGB(int index); // one colour back into the mirror
 
     // ---- clearing (each clears from a start index to the end of the capacity) ----

@@ -8,8 +8,12 @@ namespace {
 
 // Entries outside the capacities (possible only in damaged data) count as empty,
 // so that no tie-up or liftplan lookup can leave its array.
-inline int ValidShaft(int v) { return v <= MaxShafts ? v : 0; }
-inline int ValidPatternShaft(int v) { return v <= MaxPatternShafts ? v : 0; }
+inline int ValidShaft(int v) {
+    return v <= MaxShafts ? v : 0;
+}
+inline int ValidPatternShaft(int v) {
+    return v <= MaxPatternShafts ? v : 0;
+}
 
 // The ground shaft pair of an end and treadle pair of a pick as the rule sees them:
 // group B counts only while switched on.
@@ -91,7 +95,9 @@ bool WarpOnTop(const Draft& d, int pick, int end) {
 // ---- row evaluator ----
 
 namespace {
-inline int PairKey(GroundPair p) { return p.a * 64 + p.b; }
+inline int PairKey(GroundPair p) {
+    return p.a * 64 + p.b;
+}
 } // namespace
 
 DrawdownRows::DrawdownRows(const Draft& d) : draft_(d) {
@@ -101,7 +107,8 @@ DrawdownRows::DrawdownRows(const Draft& d) : draft_(d) {
     patternShaftOfEnd_.resize(MaxEnds);
     for (int e = 1; e <= MaxEnds; ++e) {
         const GroundPair p = EndPair(d, e);
-        auto [it, inserted] = pairIndex.try_emplace(PairKey(p), static_cast<uint16_t>(pairs_.size()));
+        auto [it, inserted] =
+            pairIndex.try_emplace(PairKey(p), static_cast<uint16_t>(pairs_.size()));
         if (inserted) pairs_.emplace_back(static_cast<uint8_t>(p.a), static_cast<uint8_t>(p.b));
         pairOfEnd_[static_cast<size_t>(e - 1)] = static_cast<uint16_t>(it->second * 3);
         patternShaftOfEnd_[static_cast<size_t>(e - 1)] = static_cast<uint8_t>(PatternShaftOf(d, e));

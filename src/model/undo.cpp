@@ -14,7 +14,8 @@ struct UndoStore::Store {
     OneBasedBytes<MaxPicks> TreadlingB;
     TieupBlock PatternTieup;
     std::array<uint8_t, 4 * TieupBytes> GroundTieups{};
-    int PatternShafts = 0, ShaftsA = 0, ShaftsB = 0, LiftplanWidth = 0, TreadlesA = 0, TreadlesB = 0;
+    int PatternShafts = 0, ShaftsA = 0, ShaftsB = 0, LiftplanWidth = 0, TreadlesA = 0,
+        TreadlesB = 0;
     // Design-mode set
     std::array<uint8_t, DesignSize * DesignRowBytes> DesignGrid{};
     // Both sets

@@ -30,7 +30,8 @@ RepeatSearch RepeatLength(const uint8_t* elements, int L) {
 }
 
 RepeatSearch LiftplanRepeatLength(const Draft& d, int L) {
-    const size_t bytes = d.PatternShafts <= 0 ? 1 : static_cast<size_t>((d.PatternShafts - 1) / 8 + 1);
+    const size_t bytes =
+        d.PatternShafts <= 0 ? 1 : static_cast<size_t>((d.PatternShafts - 1) / 8 + 1);
     const size_t compared = std::min(bytes, static_cast<size_t>(LiftplanRowBytes));
     return RepeatLength(std::min(L, MaxPicks), [&d, compared](int i, int j) {
         return std::memcmp(d.LiftplanRow(i), d.LiftplanRow(j), compared) == 0;

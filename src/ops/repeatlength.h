@@ -10,9 +10,9 @@
 namespace hm {
 
 struct RepeatSearch {
-    int length = 0;      // the period, or L itself when no shorter one exists and L <= 2400
-    bool found = false;  // false when L > 2400 and no period was found, or L = 0
-    int lastTried = 0;   // the largest period tried (min(L div 2, 2400))
+    int length = 0;     // the period, or L itself when no shorter one exists and L <= 2400
+    bool found = false; // false when L > 2400 and no period was found, or L = 0
+    int lastTried = 0;  // the largest period tried (min(L div 2, 2400))
     // The value left by a failed search: one more than the largest period tried.
     int NotFoundValue() const { return lastTried + 1; }
 };

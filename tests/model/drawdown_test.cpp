@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "model/drawdown.h"
+
+using namespace hm;
+
+namespace {
+
+std::unique_ptr<Draft> NewDraft() {
+    return std::make_unique<Draft>();
+}
+
+// End 1 on shaft A 1, pick 1 on treadle A 1.
+std::unique_ptr<Draft> SingleCrossing(uint8_t cell, bool sinking) {
+    auto d = NewDraft();
+    d->SinkingShed = sinking;
+    d->ThreadingA[1] = 1;
+    d->TreadlingA[1] = 1;
+    d->TieupAA(1, 1) = cell;
+    return d;
+}
+
+} // namespace
+
+TEST(Drawdown, RisingShedGroundAndPatternTies) {
+    auto d = SingleCrossing(TieGround, false);
+    EXPECT_TRUE(WarpOnTop(*d, 1, 1));
+
+    d = SingleCrossing(TiePattern, false);
+    d->PatternThreading[1] = 3;
+    EXPECT_FALSE(WarpOnTop(*d, 1, 1)) << "pattern tie without lift";
+    d->SetLiftplan(1, 3, true);
+    EXPECT_TRUE(WarpOnTop(*d, 1, 1)) << "pattern tie with its shaft lifted";
+    d->PatternThreadingOn = false;
+    EXPECT_FALSE(WarpOnTop(*d, 1, 1)) << "the pattern level counts only while on";
+
+    d = SingleCrossing(TieNone, false);
+    EXPECT_FALSE(WarpOnTop(*d, 1, 1));
+}
+
+TEST(Drawdown, SinkingShedInvertsGroundCells) {
+    EXPECT_FALSE(WarpOnTop(*SingleCrossing(TieGround, true), 1, 1));
+    EXPECT_TRUE(WarpOnTop(*SingleCrossing(TieNone, true), 1, 1));
+
+    // A pattern tie sinks the end only when its pattern shaft is marked.
+    auto d = SingleCrossing(TiePattern, true);
+    d->PatternThreading[1] = 2;
+    EXPECT_TRUE(WarpOnTop(*d, 1, 1));
+    d->SetLiftplan(1, 2, true);
+    EXPECT_FALSE(WarpOnTop(*d, 1, 1));
+}
+
+TEST(Drawdown, EndWithoutGroundFollowsItsPatternShaft) {
+    for (bool sinking : {false, true}) {
+        auto d = NewDraft();
+        d->SinkingShed = sinking;
+        d->PatternThreading[5] = 3;
+        d->TreadlingA[1] = d->TreadlingA[2] = 1;
+        d->TieupAA(1, 1) = TieGround;
+        d->SetLiftplan(2, 3, true);
+        // Rising: up exactly where the bit is set; sinking: exactly where it is clear.
+        EXPECT_EQ(WarpOnTop(*d, 1, 5), sinking);
+        EXPECT_EQ(WarpOnTop(*d, 2, 5), !sinking);
+        // An end with neither pattern shaft nor ground threading is always down.
+        EXPECT_FALSE(WarpOnTop(*d, 2, 6));
+    }
+}
+
+TEST(Drawdown, PickWithoutTreadlingFollowsPatternShaft) {
+    auto d = NewDraft();
+    d->ThreadingA[1] = 1;
+    d->PatternThreading[1] = 4;
+    d->TieupAA(1, 1) = TieGround; // irrelevant: no treadle pressed
+    d->SetLiftplan(7, 4, true);
+    EXPECT_TRUE(WarpOnTop(*d, 7, 1));
+    EXPECT_FALSE(WarpOnTop(*d, 8, 1));
+}
+
+TEST(Drawdown, EveryTieupJoinsItsGroups) {
+    // End 1 threaded on A2 and B3, pick 1 pressing A4 and B5; each tie-up alone raises.
+    struct Case {
+        TieupKind kind;
+        int shaft, treadle;
+    } cases[] = {
+        {TieupKind::AA, 2, 4}, {TieupKind::BA, 3, 4}, {TieupKind::AB, 2, 5}, {TieupKind::BB, 3, 5}};
+    for (const auto& c : cases) {
+        auto d = NewDraft();
+        d->ThreadingA[1] = 2;
+        d->ThreadingB[1] = 3;
+        d->TreadlingA[1] = 4;
+        d->TreadlingB[1] = 5;
+        d->SetTieup(c.kind, c.shaft, c.treadle, TieGround);
+        EXPECT_TRUE(WarpOnTop(*d, 1, 1)) << static_cast<int>(c.kind);
+    }
+}
+
+TEST(Drawdown, SwitchedOffGroupsAreIgnoredEvenWithData) {
+    auto d = NewDraft();
+    d->ThreadingA[1] = 1;
+    d->ThreadingB[1] = 1;
+    d->TreadlingA[1] = 1;
+    d->TreadlingB[1] = 1;
+    d->TieupBB(1, 1) = TieGround;
+    d->TieupBA(1, 1) = TieGround;
+    d->TieupAB(1, 1) = TieGround;
+    EXPECT_TRUE(WarpOnTop(*d, 1, 1));
+    d->ThreadingBOn = false; // BA and BB no longer apply; AB still does
+    EXPECT_TRUE(WarpOnTop(*d, 1, 1));
+    d->TreadlingBOn = false; // only AA is left, and it is 0
+    EXPECT_FALSE(WarpOnTop(*d, 1, 1));
+
+    // Threading B alone does not make the ground level act while B is off.
+    auto e = NewDraft();
+    e->ThreadingBOn = false;
+    e->ThreadingB[1] = 1;
+    e->TreadlingA[1] = 1;
+    e->TieupBA(1, 1) = TieGround;
+    e->PatternThreading[1] = 1;
+    e->SetLiftplan(1, 1, true);
+    EXPECT_TRUE(WarpOnTop(*e, 1, 1)) << "follows the pattern shaft only";
+    e->SetLiftplan(1, 1, false);
+    EXPECT_FALSE(WarpOnTop(*e, 1, 1));
+}
+
+TEST(Drawdown, RisingShedFirstGroundTieWinsOverPatternTie) {
+    auto d = NewDraft();
+    d->ThreadingA[1] = 1;
+    d->ThreadingB[1] = 1;
+    d->TreadlingA[1] = 1;
+    d->TieupAA(1, 1) = TiePattern;
+    d->TieupBA(1, 1) = TieGround;
+    EXPECT_TRUE(WarpOnTop(*d, 1, 1));
+    d->TieupBA(1, 1) = TieNone;
+    EXPECT_FALSE(WarpOnTop(*d, 1, 1));
+}
+
+TEST(Drawdown, SinkingShedNeedsEveryCellTied) {
+    auto d = NewDraft();
+    d->SinkingShed = true;
+    d->ThreadingA[1] = 1;
+    d->ThreadingB[1] = 1;
+    d->TreadlingA[1] = 1;
+    d->TieupAA(1, 1) = TieGround;
+    d->TieupBA(1, 1) = TieNone;
+    EXPECT_TRUE(WarpOnTop(*d, 1, 1)) << "one untied cell keeps the end up";
+    d->TieupBA(1, 1) = TieGround;
+    EXPECT_FALSE(WarpOnTop(*d, 1, 1));
+}
+
+TEST(Drawdown, DesignModeReadsThePicture) {
+    auto d = NewDraft();
+    d->DesignMode = true;
+    d->SetDesignCell(3, 4, true);
+    EXPECT_TRUE(WarpOnTop(*d, 3, 4));
+    EXPECT_FALSE(WarpOnTop(*d, 3, 5));
+    d->SinkingShed = true;
+    EXPECT_FALSE(WarpOnTop(*d, 3, 4));
+    EXPECT_TRUE(WarpOnTop(*d, 3, 5));
+}
+
+TEST(Drawdown, DamagedEntriesNeverReadOutsideTheTables) {
+    auto d = NewDraft();
+    d->ThreadingA[1] = 200;
+    d->PatternThreading[1] = 250;
+    d->TreadlingA[MaxPicks] = 99;
+    for (int p : {1, MaxPicks}) EXPECT_FALSE(WarpOnTop(*d, p, 1));
+}
+
+// The row evaluator must agree with the cell rule everywhere.
+TEST(Drawdown, RowEvaluatorMatchesTheRuleOnRandomDrafts) {
+    std::mt19937 rng(1234);
+    for (int trial = 0; trial < 24; ++trial) {
+        auto d = NewDraft();
+        auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+        d->SinkingShed = trial & 1;
+        d->PatternThreadingOn = (trial & 2) == 0;
+        d->ThreadingBOn = (trial & 4) == 0;
+        d->TreadlingBOn = (trial & 8) == 0;
+        const int ends = 300, picks = 120;
+        for (int e = 1; e <= ends; ++e) {
+            d->ThreadingA[e] = static_cast<uint8_t>(pick(3) ? pick(9) : 0);
+            d->ThreadingB[e] = static_cast<uint8_t>(pick(2) ? pick(5) : 0);
+            d->PatternThreading[e] = static_cast<uint8_t>(pick(3) ? pick(129) : 0);
+        }
+        for (int p = 1; p <= picks; ++p) {
+            d->TreadlingA[p] = static_cast<uint8_t>(pick(3) ? pick(9) : 0);
+            d->TreadlingB[p] = static_cast<uint8_t>(pick(2) ? pick(5) : 0);
+            for (int c = 1; c <= 128; ++c) d->SetLiftplan(p, c, pick(2));
+        }
+        for (int s = 1; s <= 8; ++s)
+            for (int t = 1; t <= 8; ++t)
+                for (TieupKind k : {TieupKind::AA, TieupKind::AB, TieupKind::BA, TieupKind::BB})
+                    d->SetTieup(k, s, t, static_cast<uint8_t>(pick(3)));
+        DrawdownRows rows(*d);
+        std::vector<uint8_t> out(ends);
+        for (int p = 1; p <= picks; ++p) {
+            rows.WarpOnTopRow(p, 1, ends, out.data());
+            for (int e = 1; e <= ends; ++e)
+                ASSERT_EQ(out[static_cast<size_t>(e - 1)] != 0, WarpOnTop(*d, p, e))
+                    << "trial " << trial << " pick " << p << " end " << e;
+        }
+        // A row slice starting later in the draft.
+        rows.WarpOnTopRow(5, 100, 50, out.data());
+        for (int k = 0; k < 50; ++k)
+            ASSERT_EQ(out[static_cast<size_t>(k)] != 0, WarpOnTop(*d, 5, 100 + k));
+    }
+}
+
+TEST(Drawdown, RowEvaluatorInDesignMode) {
+    auto d = NewDraft();
+    d->DesignMode = true;
+    d->SinkingShed = true;
+    d->SetDesignCell(2, 2399, true);
+    DrawdownRows rows(*d);
+    uint8_t out[4];
+    rows.WarpOnTopRow(2, 2398, 4, out); // ends 2401 beyond the picture read as empty
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(out[k] != 0, WarpOnTop(*d, 2, 2398 + k));
+}
