@@ -1,3 +1,6 @@
 list(APPEND HM_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/repeatlength.cpp
 )
+list(APPEND HM_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/insertdelete.cpp
+)

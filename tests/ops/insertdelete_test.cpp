@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "ops/insertdelete.h"
+
+using namespace hm;
+
+namespace {
+
+// A 10-end, 10-pick draft: end e on pattern shaft e, shaft A e, colour 10+e;
+// pick p on treadle A p, lifting shaft p, colour 20+p.
+std::unique_ptr<Draft> TenByTen() {
+    auto d = std::make_unique<Draft>();
+    d->Ends = d->Picks = 10;
+    for (int i = 1; i <= 10; ++i) {
+        d->PatternThreading[i] = static_cast<uint8_t>(i);
+        d->ThreadingA[i] = static_cast<uint8_t>(i);
+        d->ThreadingB[i] = static_cast<uint8_t>(i);
+        d->WarpColors[i] = static_cast<uint8_t>(10 + i);
+        d->TreadlingA[i] = static_cast<uint8_t>(i);
+        d->SetLiftplan(i, i, true);
+        d->WeftColors[i] = static_cast<uint8_t>(20 + i);
+    }
+    return d;
+}
+
+} // namespace
+
+TEST(InsertEnds, OpensEmptyEndsWithTheColourOfTheFirst) {
+    auto d = TenByTen();
+    InsertEnds(*d, 5, 3, EndArrays{});
+    for (int e : {5, 6, 7}) {
+        EXPECT_EQ(d->PatternThreading[e], 0);
+        EXPECT_EQ(d->ThreadingA[e], 0);
+        EXPECT_EQ(d->WarpColors[e], 15) << "the old colour of end 5";
+    }
+    EXPECT_EQ(d->PatternThreading[8], 5);
+    EXPECT_EQ(d->ThreadingB[10], 7);
+    EXPECT_EQ(d->WarpColors[10], 17);
+    EXPECT_EQ(d->PatternThreading[11], 0) << "ends pushed beyond Ends are lost";
+    EXPECT_EQ(d->Ends, 10);
+}
+
+TEST(InsertEnds, CountIsCutAtTheLastEndAndOnlyChosenArraysMove) {
+    auto d = TenByTen();
+    InsertEnds(*d, 10, 5, EndArrays{});
+    EXPECT_EQ(d->PatternThreading[10], 0);
+    EXPECT_EQ(d->PatternThreading[9], 9);
+    EXPECT_EQ(d->PatternThreading[11], 0);
+
+    d = TenByTen();
+    InsertEnds(*d, 2, 1, EndArrays::ColorsOnly());
+    EXPECT_EQ(d->PatternThreading[2], 2);
+    EXPECT_EQ(d->WarpColors[2], 12);
+    EXPECT_EQ(d->WarpColors[3], 12);
+    EXPECT_EQ(d->WarpColors[10], 19);
+
+    d = TenByTen();
+    InsertEnds(*d, 0, 2, EndArrays{});
+    InsertEnds(*d, 11, 2, EndArrays{});
+    EXPECT_EQ(d->PatternThreading[1], 1) << "positions outside the draft change nothing";
+}
+
+TEST(DeleteEnds, ClosesTheGapAndKeepsTailColours) {
+    auto d = TenByTen();
+    DeleteEnds(*d, 8, 5, EndArrays{});
+    EXPECT_EQ(d->PatternThreading[5], 9);
+    EXPECT_EQ(d->ThreadingA[6], 10);
+    for (int e = 7; e <= 10; ++e) EXPECT_EQ(d->ThreadingB[e], 0);
+    EXPECT_EQ(d->WarpColors[5], 19);
+    EXPECT_EQ(d->WarpColors[7], 17) << "the tail keeps its old colours";
+    EXPECT_EQ(d->WarpColors[10], 20);
+
+    d = TenByTen();
+    DeleteEnds(*d, 9, 4000, EndArrays{});
+    EXPECT_EQ(d->PatternThreading[8], 8);
+    EXPECT_EQ(d->PatternThreading[9], 0);
+}
+
+TEST(InsertDeletePicks, RowsTreadlingsAndColoursMove) {
+    auto d = TenByTen();
+    InsertPicks(*d, 3, 2, PickArrays{});
+    EXPECT_FALSE(d->LiftplanRowUsed(3));
+    EXPECT_FALSE(d->LiftplanRowUsed(4));
+    EXPECT_TRUE(d->GetLiftplan(5, 3));
+    EXPECT_EQ(d->TreadlingA[5], 3);
+    EXPECT_EQ(d->WeftColors[4], 23);
+    EXPECT_EQ(d->WeftColors[10], 28);
+
+    DeletePicks(*d, 3, 4, PickArrays{});
+    EXPECT_TRUE(d->GetLiftplan(3, 3));
+    EXPECT_EQ(d->TreadlingA[8], 8);
+    EXPECT_FALSE(d->LiftplanRowUsed(9));
+    EXPECT_EQ(d->TreadlingA[10], 0);
+    EXPECT_EQ(d->WeftColors[10], 28) << "tail colours stay";
+
+    d = TenByTen();
+    DeletePicks(*d, 1, 1, PickArrays::ColorsOnly());
+    EXPECT_EQ(d->WeftColors[1], 22);
+    EXPECT_EQ(d->TreadlingA[1], 1);
+}
+
+TEST(DesignInsertDelete, ColumnsAndRowsOfThePicture) {
+    auto d = std::make_unique<Draft>();
+    d->SetDesignCell(1, 5, true);
+    d->SetDesignCell(1, 2400, true);
+    d->WarpColors[5] = 40;
+    d->WarpColors[2400] = 41;
+    DesignInsertEnds(*d, 5, 2);
+    EXPECT_FALSE(d->GetDesignCell(1, 5));
+    EXPECT_TRUE(d->GetDesignCell(1, 7));
+    EXPECT_FALSE(d->GetDesignCell(1, 2400)) << "column 2400 falls off";
+    EXPECT_EQ(d->WarpColors[5], 40);
+    EXPECT_EQ(d->WarpColors[6], 40);
+    EXPECT_EQ(d->WarpColors[7], 40);
+
+    DesignDeleteEnds(*d, 6, 5);
+    EXPECT_TRUE(d->GetDesignCell(1, 5));
+    EXPECT_EQ(d->WarpColors[5], 40);
+
+    d->SetDesignCell(10, 1, true);
+    d->WeftColors[10] = 3;
+    DesignInsertPicks(*d, 9, 3);
+    EXPECT_TRUE(d->GetDesignCell(13, 1));
+    EXPECT_FALSE(d->GetDesignCell(10, 1));
+    EXPECT_EQ(d->WeftColors[13], 3);
+    DesignDeletePicks(*d, 9, 11);
+    EXPECT_TRUE(d->GetDesignCell(10, 1));
+
+    DesignInsertEnds(*d, 2398, 10);   // cut to 3 columns
+    DesignDeleteEnds(*d, 2401, 2500); // nothing
+    EXPECT_TRUE(d->GetDesignCell(1, 5));
+}
