@@ -1,0 +1,39 @@
+#include "settings/messages.h"
+
+namespace hm {
+
+namespace {
+
+class MessageComponent : public TBaseMultiLang {
+  public:
+    explicit MessageComponent(const QString& table) {
+        LoadTable(LoadLangTable(LangTablePath(table)));
+        DefaultEnabled = true;
+        SetActiveLanguage(CurrentLanguage());
+    }
+};
+
+} // namespace
+
+TBaseMultiLang& GeneralMessages() {
+    static MessageComponent c(QStringLiteral("general"));
+    return c;
+}
+
+TBaseMultiLang& DraftingMessages() {
+    static MessageComponent c(QStringLiteral("complexdrafting"));
+    return c;
+}
+
+QString Tr(const QString& key) {
+    TBaseMultiLang& general = GeneralMessages();
+    if (general.HasKey(key)) return general.Translate(key);
+    return DraftingMessages().Translate(key);
+}
+
+QString MessageText(const Message& m) {
+    const QString text = QString::fromStdString(m.text);
+    return (m.IsKey() ? Tr(text) : text) + QString::fromStdString(m.suffix);
+}
+
+} // namespace hm
