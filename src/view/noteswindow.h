@@ -1,0 +1,54 @@
+#pragma once
+// The notes window: a plain text editor over the draft's note, which travels
+// with the pattern. A separate window that is not modal.
+
+#include <QWidget>
+
+class QAction;
+class QPlainTextEdit;
+class QPrinter;
+
+namespace hm {
+
+class Draft;
+class TMultiLang;
+
+class TNoteForm : public QWidget {
+    Q_OBJECT
+  public:
+    // width, height and left are the stored "Memow", "Memoh" and "Memoleft".
+    TNoteForm(Draft& draft, int width, int height, int left, QWidget* parent = nullptr);
+
+    // Shows the draft's note (after a load or a clear) without reporting a change.
+    void LoadFromDraft();
+
+    QPlainTextEdit* Editor() const { return editor_; }
+
+    // The size and left position to store when the program closes.
+    int StoredWidth() const { return width(); }
+    int StoredHeight() const { return height(); }
+    int StoredLeft() const { return x(); }
+
+    // Prints the note on a printer (or into a PDF file) that is already set up.
+    void PrintTo(QPrinter& printer);
+    // Asks for a printer and prints; without any printer installed the dialog
+    // offers printing into a PDF file.
+    void Print();
+
+  signals:
+    // The user changed the note; the draft's note already holds the new text.
+    void noteChanged();
+
+  private:
+    void TextEdited();
+    void UpdateActions();
+
+    Draft& draft_;
+    QPlainTextEdit* editor_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* cut_ = nullptr;
+    QAction* copy_ = nullptr;
+    bool loading_ = false;
+};
+
+} // namespace hm
