@@ -1,7 +1,7 @@
 // Heddlemark: the desktop program.
 #include <QApplication>
 
-#include "app/mainwindow.h"
+#include "view/mainwindow.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

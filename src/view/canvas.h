@@ -1,0 +1,95 @@
+#pragma once
+// The surface the draft painters draw on: filled rectangles and one-pixel lines
+// in solid colours. ImageCanvas writes straight into the scan lines of a 32-bit
+// QImage (the view's off-screen image and image export); PainterCanvas draws with
+// a QPainter on any paint device (printing). Both remember the rectangle they
+// changed, so the view can update just that part of the screen.
+
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <QRgb>
+
+#include "view/draftlayout.h"
+
+namespace hm {
+
+// 0x00BBGGRR as the draft stores colours, to an opaque QRgb.
+inline QRgb ToRgb(uint32_t bgr) {
+    return qRgb(ColorRed(bgr), ColorGreen(bgr), ColorBlue(bgr));
+}
+
+// A yarn colour darkened to three quarters: each component minus its quarter.
+inline QRgb Darkened(QRgb c) {
+    const int r = qRed(c), g = qGreen(c), b = qBlue(c);
+    return qRgb(r - r / 4, g - g / 4, b - b / 4);
+}
+
+class Canvas {
+  public:
+    virtual ~Canvas() = default;
+    virtual int width() const = 0;
+    virtual int height() const = 0;
+
+    // Fills x..x+w-1, y..y+h-1 (clipped to the canvas).
+    void Fill(int x, int y, int w, int h, QRgb c);
+    void Fill(const PixelRect& r, QRgb c) { Fill(r.x, r.y, r.w, r.h, c); }
+    // Lines are half-open like their rectangles: x0..x1-1, y0..y1-1.
+    void HLine(int x0, int x1, int y, QRgb c) { Fill(x0, y, x1 - x0, 1, c); }
+    void VLine(int x, int y0, int y1, QRgb c) { Fill(x, y0, 1, y1 - y0, c); }
+    // A filled circle inside the square of side `side` at (x, y), as pixel spans.
+    void FillCircle(int x, int y, int side, QRgb c);
+
+    // Copies pixels x0..x1-1 of row `from` onto `count` rows below it (clipped).
+    // Returns false when the device has no directly writable rows.
+    bool RepeatRow(int from, int count, int x0, int x1);
+
+    // The bounding rectangle of everything drawn since the last call; resets it.
+    QRect TakeChanged();
+
+    // Start of pixel row y for direct writes, or nullptr.
+    virtual QRgb* RowPointer(int /*y*/) { return nullptr; }
+
+  protected:
+    // Called with a rectangle already clipped to the canvas and not empty.
+    virtual void FillClipped(int x, int y, int w, int h, QRgb c) = 0;
+
+  private:
+    QRect changed_;
+};
+
+// Direct scan-line writes into a Format_RGB32 / ARGB32 image.
+class ImageCanvas final : public Canvas {
+  public:
+    explicit ImageCanvas(QImage& image);
+    int width() const override { return w_; }
+    int height() const override { return h_; }
+    QRgb* RowPointer(int y) override { return reinterpret_cast<QRgb*>(bits_ + y * stride_); }
+
+  protected:
+    void FillClipped(int x, int y, int w, int h, QRgb c) override;
+
+  private:
+    uchar* bits_ = nullptr;
+    qsizetype stride_ = 0;
+    int w_ = 0;
+    int h_ = 0;
+};
+
+// Drawing through a QPainter, for devices without directly writable pixels.
+class PainterCanvas final : public Canvas {
+  public:
+    PainterCanvas(QPainter& painter, int width, int height);
+    int width() const override { return w_; }
+    int height() const override { return h_; }
+
+  protected:
+    void FillClipped(int x, int y, int w, int h, QRgb c) override;
+
+  private:
+    QPainter& p_;
+    int w_ = 0;
+    int h_ = 0;
+};
+
+} // namespace hm

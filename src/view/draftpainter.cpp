@@ -1,0 +1,539 @@
+#include "view/draftpainter.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace hm {
+
+namespace {
+
+constexpr ViewArea kThreadings[] = {ViewArea::PatternThreading, ViewArea::ThreadingA,
+                                    ViewArea::ThreadingB};
+constexpr ViewArea kTreadlings[] = {ViewArea::TreadlingA, ViewArea::TreadlingB};
+constexpr TieupKind kTieups[] = {TieupKind::AA, TieupKind::AB, TieupKind::BA, TieupKind::BB};
+
+ViewArea AreaOfTieup(TieupKind k) {
+    switch (k) {
+    case TieupKind::AA:
+        return ViewArea::TieupAA;
+    case TieupKind::AB:
+        return ViewArea::TieupAB;
+    case TieupKind::BA:
+        return ViewArea::TieupBA;
+    case TieupKind::BB:
+        return ViewArea::TieupBB;
+    }
+    return ViewArea::TieupAA;
+}
+
+} // namespace
+
+DraftPainter::DraftPainter(Canvas& canvas, const Draft& d, const DraftLayout& layout)
+    : c_(canvas), d_(d), layout_(layout), bg_(ToRgb(d.BackgroundColor)), grid_(ToRgb(d.GridColor)),
+      mark_(ToRgb(d.MarkColor)) {
+    const int cw = layout.cellW;
+    if (d.DrawdownStyle == DrawdownStyleKind::ThreadsOutlined) {
+        bandW_ = cw;
+        bandO_ = 0;
+    } else {
+        bandW_ = cw - (cw > 2 ? 1 : 0) - cw / 6;
+        bandO_ = cw / 12;
+    }
+}
+
+DraftPainter::~DraftPainter() = default;
+
+// ---- helpers ----
+
+bool DraftPainter::ThreadStyle() const {
+    return !layout_.designMode && (d_.DrawdownStyle == DrawdownStyleKind::Threads ||
+                                   d_.DrawdownStyle == DrawdownStyleKind::ThreadsOutlined);
+}
+
+bool DraftPainter::EndValid(int i) const {
+    return i >= 1 && i <= layout_.visibleEnds && End(i) <= MaxEnds;
+}
+
+bool DraftPainter::PickValid(int j) const {
+    return j >= 1 && j <= layout_.visiblePicks && Pick(j) <= MaxPicks;
+}
+
+const OneBasedBytes<MaxEnds>* DraftPainter::ThreadingArray(ViewArea area) const {
+    switch (area) {
+    case ViewArea::PatternThreading:
+        return &d_.PatternThreading;
+    case ViewArea::ThreadingA:
+        return &d_.ThreadingA;
+    case ViewArea::ThreadingB:
+        return &d_.ThreadingB;
+    default:
+        return nullptr;
+    }
+}
+
+const OneBasedBytes<MaxPicks>* DraftPainter::TreadlingArray(ViewArea area) const {
+    switch (area) {
+    case ViewArea::TreadlingA:
+        return &d_.TreadlingA;
+    case ViewArea::TreadlingB:
+        return &d_.TreadlingB;
+    default:
+        return nullptr;
+    }
+}
+
+bool DraftPainter::AreaShown(ViewArea area) const {
+    return layout_.Block(area).shown;
+}
+
+QRgb DraftPainter::WarpColour(int end) const {
+    return ToRgb(d_.Palette[d_.WarpColors[end]]);
+}
+QRgb DraftPainter::WeftColour(int pick) const {
+    return ToRgb(d_.Palette[d_.WeftColors[pick]]);
+}
+
+const DrawdownRows& DraftPainter::Rows() {
+    if (!rows_) rows_ = std::make_unique<DrawdownRows>(d_);
+    return *rows_;
+}
+
+int DraftPainter::RowPassLimit() const {
+    const int count = std::clamp(MaxEnds - layout_.firstEnd, 0, layout_.visibleEnds);
+    if (layout_.designMode || !(d_.PatternThreadingOn && d_.ThreadingBOn)) return count;
+    for (int i = count; i >= 1; --i) {
+        const int e = End(i);
+        if (d_.PatternThreading[e] || d_.ThreadingA[e] || d_.ThreadingB[e]) return i;
+    }
+    return 0;
+}
+
+// ---- grids ----
+
+void DraftPainter::Grid(const CellBlock& b, int cols, QRgb colour) {
+    if (!b.shown || cols <= 0 || b.rows <= 0) return;
+    const int cw = layout_.cellW, ch = layout_.cellH;
+    const int x = layout_.CellX(b.u), y = layout_.CellY(b.v);
+    for (int k = 0; k <= b.rows; ++k) c_.HLine(x, x + cols * cw + 1, y + k * ch, colour);
+    for (int k = 0; k <= cols; ++k) c_.VLine(x + k * cw, y, y + b.rows * ch + 1, colour);
+}
+
+void DraftPainter::ConnectorLines(QRgb colour) {
+    const DraftLayout& l = layout_;
+    if (!l.patternThreading.shown || !l.liftplan.shown) return;
+    const int firstTreadleU = l.treadlingB.shown ? l.treadlingB.u : l.treadlingA.u;
+    const int x0 = l.CellX(firstTreadleU) - 2;
+    const int gapTop = l.CellY(l.drawdown.v - 1);
+    for (int k = 1; k <= l.patternShafts; ++k) {
+        const int y = l.CellY(l.patternThreading.v + k - 1) + l.cellH / 2;
+        const int x = l.CellX(l.liftplan.u + l.patternShafts - k) + l.cellW / 2;
+        c_.HLine(x0, x, y, colour);
+        c_.VLine(x, y, gapTop + 2, colour);
+    }
+}
+
+void DraftPainter::PaintGrids(QRgb colour) {
+    const DraftLayout& l = layout_;
+    if (l.designMode) {
+        Grid(l.warpBar, l.warpBar.cols, colour);
+        Grid(l.weftBar, 1, colour);
+        if (l.geometry.designGridStyle) Grid(l.drawdown, l.drawdown.cols, colour);
+        return;
+    }
+    if (l.showThreading) {
+        Grid(l.warpBar, l.warpBar.cols, colour);
+        for (ViewArea a : kThreadings) Grid(l.Block(a), l.Block(a).cols, colour);
+        for (TieupKind k : kTieups) Grid(l.TieupBlockOf(k), l.TieupBlockOf(k).cols, colour);
+        ConnectorLines(colour);
+    }
+    for (ViewArea a : kTreadlings) Grid(l.Block(a), l.Block(a).cols, colour);
+    Grid(l.liftplan, l.liftplanWidth, colour);
+    Grid(l.weftBar, 1, colour);
+    if (d_.DrawdownStyle == DrawdownStyleKind::Grid) Grid(l.drawdown, l.drawdown.cols, colour);
+}
+
+// ---- marks ----
+
+void DraftPainter::PaintMark(int u, int v, bool on) {
+    c_.Fill(layout_.InteriorRect(u, v), on ? mark_ : bg_);
+}
+
+void DraftPainter::PaintTieupValue(int u, int v, int value) {
+    const PixelRect r = layout_.InteriorRect(u, v);
+    const int zoom = layout_.zoom;
+    if (value == TieGround || (value == TiePattern && zoom <= 2)) {
+        c_.Fill(r, mark_);
+        return;
+    }
+    c_.Fill(r, bg_);
+    if (value != TiePattern) return;
+    // The point mark of a pattern tie.
+    if (zoom == 3) {
+        c_.Fill(r.x + 1, r.y + 1, 1, 1, mark_);
+    } else if (zoom == 4) {
+        c_.Fill(r.x + 1, r.y + 1, 2, 2, mark_);
+    } else {
+        const int inner = layout_.innerW;
+        const int side = inner / 2 + inner % 2 + ((zoom == 6 || zoom == 10) ? 1 : 0);
+        const int off = inner / 4;
+        c_.FillCircle(r.x + off, r.y + off, side, mark_);
+    }
+}
+
+void DraftPainter::PaintThreadingCell(ViewArea threading, int i, bool on) {
+    const auto* arr = ThreadingArray(threading);
+    if (!arr || !EndValid(i)) return;
+    PaintThreadingCellAt(threading, i, (*arr)[End(i)], on);
+}
+
+void DraftPainter::PaintThreadingCellAt(ViewArea threading, int i, int shaft, bool on) {
+    if (!ThreadingArray(threading) || !AreaShown(threading) || !EndValid(i)) return;
+    if (shaft < 1 || shaft > layout_.ShaftCount(threading)) return;
+    PaintMark(layout_.EndColumn(i), layout_.ShaftRow(threading, shaft), on);
+}
+
+void DraftPainter::PaintTreadlingCell(ViewArea treadling, int j, bool on) {
+    const auto* arr = TreadlingArray(treadling);
+    if (!arr || !PickValid(j)) return;
+    PaintTreadlingCellAt(treadling, j, (*arr)[Pick(j)], on);
+}
+
+void DraftPainter::PaintTreadlingCellAt(ViewArea treadling, int j, int treadle, bool on) {
+    if (!TreadlingArray(treadling) || !AreaShown(treadling) || !PickValid(j)) return;
+    if (treadle < 1 || treadle > layout_.TreadleCount(treadling)) return;
+    PaintMark(layout_.TreadleColumn(treadling, treadle), layout_.PickRow(j), on);
+}
+
+void DraftPainter::PaintLiftplanCell(int j, int column, bool on) {
+    if (!layout_.liftplan.shown || !PickValid(j)) return;
+    if (column < 1 || column > layout_.liftplanWidth) return;
+    PaintMark(layout_.TreadleColumn(ViewArea::Liftplan, column), layout_.PickRow(j), on);
+}
+
+void DraftPainter::PaintTieupCell(TieupKind kind, int shaft, int treadle, int value) {
+    const ViewArea area = AreaOfTieup(kind);
+    if (!AreaShown(area)) return;
+    if (shaft < 1 || shaft > layout_.ShaftCount(area)) return;
+    if (treadle < 1 || treadle > layout_.TreadleCount(area)) return;
+    PaintTieupValue(layout_.TreadleColumn(area, treadle), layout_.ShaftRow(area, shaft), value);
+}
+
+void DraftPainter::PaintWarpBarCell(int i) {
+    if (!layout_.warpBar.shown || !EndValid(i)) return;
+    c_.Fill(layout_.InteriorRect(layout_.EndColumn(i), layout_.warpBar.v), WarpColour(End(i)));
+}
+
+void DraftPainter::PaintWeftBarCell(int j) {
+    if (!layout_.weftBar.shown || !PickValid(j)) return;
+    c_.Fill(layout_.InteriorRect(layout_.weftBar.u, layout_.PickRow(j)), WeftColour(Pick(j)));
+}
+
+void DraftPainter::PaintThreadingColumnCells(ViewArea threading, int i) {
+    if (!AreaShown(threading) || !EndValid(i)) return;
+    const int stored = (*ThreadingArray(threading))[End(i)];
+    const int u = layout_.EndColumn(i);
+    for (int s = 1; s <= layout_.ShaftCount(threading); ++s)
+        PaintMark(u, layout_.ShaftRow(threading, s), s == stored);
+}
+
+void DraftPainter::PaintTreadlingRowCells(ViewArea treadling, int j) {
+    if (!AreaShown(treadling) || !PickValid(j)) return;
+    const int stored = (*TreadlingArray(treadling))[Pick(j)];
+    const int v = layout_.PickRow(j);
+    for (int t = 1; t <= layout_.TreadleCount(treadling); ++t)
+        PaintMark(layout_.TreadleColumn(treadling, t), v, t == stored);
+}
+
+void DraftPainter::PaintLiftplanRow(int j, bool marksOnly) {
+    if (!layout_.liftplan.shown || !PickValid(j)) return;
+    const int pick = Pick(j);
+    const int v = layout_.PickRow(j);
+    for (int c = 1; c <= layout_.liftplanWidth; ++c) {
+        const bool on = d_.GetLiftplan(pick, c);
+        if (on || !marksOnly) PaintMark(layout_.TreadleColumn(ViewArea::Liftplan, c), v, on);
+    }
+}
+
+void DraftPainter::EraseThreadingMarks(ViewArea threading) {
+    if (layout_.designMode || !AreaShown(threading)) return;
+    for (int i = 1; i <= layout_.visibleEnds; ++i) PaintThreadingCell(threading, i, false);
+}
+
+void DraftPainter::EraseTreadlingMarks(ViewArea treadling) {
+    if (layout_.designMode || !AreaShown(treadling)) return;
+    for (int j = 1; j <= layout_.visiblePicks; ++j) PaintTreadlingCell(treadling, j, false);
+}
+
+// ---- drawdown cells ----
+
+PixelRect DraftPainter::DrawdownCellRect(int u, int v) const {
+    const bool interior = layout_.designMode ? layout_.geometry.designGridStyle
+                                             : d_.DrawdownStyle == DrawdownStyleKind::Grid;
+    return interior ? layout_.InteriorRect(u, v) : layout_.CellRect(u, v);
+}
+
+void DraftPainter::WarpBand(int x, int y, int h, QRgb warp) {
+    c_.Fill(x + bandO_, y, bandW_, h, warp);
+    if (d_.DrawdownStyle != DrawdownStyleKind::ThreadsOutlined) return;
+    const QRgb dark = Darkened(warp);
+    c_.VLine(x + bandO_, y, y + h, dark);
+    if (layout_.zoom > 2) c_.VLine(x + bandO_ + bandW_ - 1, y, y + h, dark);
+}
+
+void DraftPainter::WeftBand(int x, int y, int w, QRgb weft) {
+    c_.Fill(x, y + bandO_, w, bandW_, weft);
+    if (d_.DrawdownStyle != DrawdownStyleKind::ThreadsOutlined) return;
+    const QRgb dark = Darkened(weft);
+    c_.HLine(x, x + w, y + bandO_, dark);
+    if (layout_.zoom > 2) c_.HLine(x, x + w, y + bandO_ + bandW_ - 1, dark);
+}
+
+void DraftPainter::PaintThreadCell(int x, int y, bool warpOnTop, QRgb warp, QRgb weft) {
+    const int cw = layout_.cellW, ch = layout_.cellH;
+    const bool under = bandW_ < cw;
+    if (under || bandO_ > 0) c_.Fill(x, y, cw, ch, bg_);
+    if (warpOnTop) {
+        if (under) WeftBand(x, y, cw, weft);
+        WarpBand(x, y, ch, warp);
+    } else {
+        if (under) WarpBand(x, y, ch, warp);
+        WeftBand(x, y, cw, weft);
+    }
+}
+
+void DraftPainter::PaintDrawdownCell(int u, int v, bool warpOnTop, QRgb warp, QRgb weft) {
+    if (ThreadStyle()) {
+        PaintThreadCell(layout_.CellX(u), layout_.CellY(v), warpOnTop, warp, weft);
+        return;
+    }
+    c_.Fill(DrawdownCellRect(u, v), warpOnTop ? warp : weft);
+}
+
+void DraftPainter::FillDrawdownColumnWithWarp(int i) {
+    const int u = layout_.EndColumn(i);
+    const int x = layout_.CellX(u), y = layout_.CellY(layout_.drawdown.v);
+    const int h = layout_.visiblePicks * layout_.cellH;
+    const QRgb warp = WarpColour(End(i));
+    if (ThreadStyle())
+        WarpBand(x, y, h, warp);
+    else
+        c_.Fill(x, y, layout_.cellW, h, warp);
+}
+
+bool DraftPainter::CanRepeatRows() const {
+    return !ThreadStyle() && c_.RowPointer(0) != nullptr;
+}
+
+void DraftPainter::PaintDrawdownRowCells(int j, int limit, RowCells which, bool repeat) {
+    if (!PickValid(j)) return;
+    const int count = std::min(limit, std::clamp(MaxEnds - layout_.firstEnd, 0, limit));
+    if (count <= 0) return;
+    thread_local std::vector<uint8_t> up;
+    up.resize(static_cast<size_t>(count));
+    const int pick = Pick(j);
+    Rows().WarpOnTopRow(pick, layout_.firstEnd + 1, count, up.data());
+    const int v = layout_.PickRow(j);
+    const QRgb weft = WeftColour(pick);
+
+    auto wanted = [&](int i, QRgb colour) {
+        switch (which) {
+        case RowCells::All:
+            return true;
+        case RowCells::WeftOnTop:
+            return !up[static_cast<size_t>(i - 1)];
+        case RowCells::WarpOnTop:
+            return up[static_cast<size_t>(i - 1)] != 0;
+        case RowCells::NotBackground:
+            return colour != bg_;
+        }
+        return true;
+    };
+
+    if (ThreadStyle()) {
+        for (int i = 1; i <= count; ++i) {
+            const bool w = up[static_cast<size_t>(i - 1)] != 0;
+            const QRgb warp = WarpColour(End(i));
+            if (wanted(i, w ? warp : weft))
+                PaintThreadCell(layout_.CellX(layout_.EndColumn(i)), layout_.CellY(v), w, warp,
+                                weft);
+        }
+        return;
+    }
+
+    // Plain cells: the whole cell or its interior. Cells that touch are filled as
+    // runs of one colour; when repeating, only the first pixel row is filled here.
+    const PixelRect cell = DrawdownCellRect(0, v);
+    const bool touching = cell.w == layout_.cellW;
+    repeat = repeat && CanRepeatRows() && cell.h > 1;
+    const int fillH = repeat ? 1 : cell.h;
+    const int dx = cell.x - layout_.CellX(0);
+    int runStart = 0; // first visible index of the current run, 0 = none
+    int runEnd = 0;
+    QRgb runColour = 0;
+    auto flush = [&]() {
+        if (!runStart) return;
+        const int ua = layout_.EndColumn(runStart), ub = layout_.EndColumn(runEnd);
+        const int u0 = std::min(ua, ub), u1 = std::max(ua, ub);
+        c_.Fill(layout_.CellX(u0) + dx, cell.y, (u1 - u0) * layout_.cellW + cell.w, fillH,
+                runColour);
+        runStart = 0;
+    };
+    for (int i = 1; i <= count; ++i) {
+        const bool w = up[static_cast<size_t>(i - 1)] != 0;
+        const QRgb colour = w ? WarpColour(End(i)) : weft;
+        if (!wanted(i, colour)) {
+            flush();
+            continue;
+        }
+        if (runStart && (colour != runColour || !touching)) flush();
+        if (!runStart) {
+            runStart = i;
+            runColour = colour;
+        }
+        runEnd = i;
+    }
+    flush();
+    if (repeat) {
+        const int x0 = layout_.CellX(layout_.drawdown.u);
+        c_.RepeatRow(cell.y, cell.h - 1, x0, x0 + layout_.visibleEnds * layout_.cellW);
+    }
+}
+
+void DraftPainter::PaintDrawdownColumn(int i) {
+    if (!EndValid(i)) return;
+    const int end = End(i);
+    const int u = layout_.EndColumn(i);
+    const QRgb warp = WarpColour(end);
+    for (int j = 1; j <= layout_.visiblePicks; ++j) {
+        if (!PickValid(j)) break;
+        const int pick = Pick(j);
+        PaintDrawdownCell(u, layout_.PickRow(j), WarpOnTop(d_, pick, end), warp, WeftColour(pick));
+    }
+}
+
+void DraftPainter::PaintDrawdownRow(int j) {
+    PaintDrawdownRowCells(j, RowPassLimit(), RowCells::All);
+}
+
+void DraftPainter::PaintDesignColumn(int i) {
+    if (!layout_.designMode) {
+        PaintDrawdownColumn(i);
+        return;
+    }
+    if (!EndValid(i)) return;
+    const int end = End(i);
+    const int u = layout_.EndColumn(i);
+    const QRgb warp = WarpColour(end);
+    for (int j = 1; j <= layout_.visiblePicks; ++j) {
+        if (!PickValid(j)) break;
+        if (WarpOnTop(d_, Pick(j), end)) c_.Fill(DrawdownCellRect(u, layout_.PickRow(j)), warp);
+    }
+}
+
+void DraftPainter::PaintDesignRow(int j) {
+    if (!layout_.designMode) {
+        PaintDrawdownRow(j);
+        return;
+    }
+    PaintDrawdownRowCells(j, RowPassLimit(), RowCells::WeftOnTop);
+}
+
+void DraftPainter::RepaintColumnsFrom(int i) {
+    for (int k = std::max(1, i); k <= layout_.visibleEnds && EndValid(k); ++k) {
+        if (!layout_.designMode && layout_.showThreading)
+            for (ViewArea a : kThreadings) PaintThreadingColumnCells(a, k);
+        PaintWarpBarCell(k);
+        PaintDrawdownColumn(k);
+    }
+}
+
+void DraftPainter::RepaintRowsFrom(int j) {
+    const int limit = RowPassLimit();
+    for (int k = std::max(1, j); k <= layout_.visiblePicks && PickValid(k); ++k) {
+        if (!layout_.designMode)
+            for (ViewArea a : kTreadlings) PaintTreadlingRowCells(a, k);
+        PaintWeftBarCell(k);
+        PaintDrawdownRowCells(k, limit, RowCells::All);
+    }
+}
+
+void DraftPainter::RepaintRowsWithLiftplan(int j, bool exact) {
+    const int limit = RowPassLimit();
+    const RowCells which = (exact || ThreadStyle()) ? RowCells::All : RowCells::WeftOnTop;
+    for (int k = std::max(1, j); k <= layout_.visiblePicks && PickValid(k); ++k) {
+        if (!layout_.designMode) {
+            PaintLiftplanRow(k, false);
+            for (ViewArea a : kTreadlings) PaintTreadlingRowCells(a, k);
+        }
+        PaintWeftBarCell(k);
+        PaintDrawdownRowCells(k, limit, which);
+    }
+}
+
+// ---- whole view ----
+
+void DraftPainter::ClearAll() {
+    c_.Fill(0, 0, c_.width(), c_.height(), bg_);
+}
+
+void DraftPainter::Repaint(bool skipBackground) {
+    if (layout_.designMode)
+        RepaintDesign(skipBackground);
+    else
+        RepaintDraftMode();
+}
+
+void DraftPainter::RepaintDesign(bool skipBackground) {
+    for (int i = 1; i <= layout_.visibleEnds; ++i) PaintWarpBarCell(i);
+    for (int j = 1; j <= layout_.visiblePicks; ++j) PaintWeftBarCell(j);
+    PaintGrids(grid_);
+    const int limit = RowPassLimit();
+    const RowCells which = skipBackground ? RowCells::NotBackground : RowCells::All;
+    for (int j = 1; j <= layout_.visiblePicks; ++j) PaintDrawdownRowCells(j, limit, which, true);
+}
+
+void DraftPainter::RepaintDraftMode() {
+    const DraftLayout& l = layout_;
+    // With writable rows and plain cells, the warp fill of threaded columns and the
+    // weft-on-top pass are merged: every cell up to the column limit is painted
+    // exactly, one pixel row per pick, copied down. The pixels are the same,
+    // because only threaded ends can have the warp on top, and columns beyond the
+    // limit are unthreaded.
+    const bool merged = CanRepeatRows();
+    PaintGrids(grid_); // the drawdown grid of style Grid is drawn again after the fills
+
+    for (int i = 1; i <= l.visibleEnds && EndValid(i); ++i) {
+        if (l.showThreading) {
+            for (ViewArea a : kThreadings) PaintThreadingCell(a, i, true);
+            PaintWarpBarCell(i);
+        }
+        const int e = End(i);
+        const bool threaded = d_.ThreadingA[e] ||
+                              (d_.PatternThreadingOn && d_.PatternThreading[e]) ||
+                              (d_.ThreadingBOn && d_.ThreadingB[e]);
+        if (threaded && !merged) FillDrawdownColumnWithWarp(i);
+    }
+    if (l.showThreading) {
+        for (TieupKind k : kTieups) {
+            const ViewArea area = AreaOfTieup(k);
+            if (!AreaShown(area)) continue;
+            const TieupBlock& block = d_.Tieup(k);
+            for (int s = 1; s <= l.ShaftCount(area); ++s)
+                for (int t = 1; t <= l.TreadleCount(area); ++t)
+                    if (block(s, t)) PaintTieupCell(k, s, t, block(s, t));
+        }
+    }
+    if (d_.DrawdownStyle == DrawdownStyleKind::Grid && !merged)
+        Grid(l.drawdown, l.drawdown.cols, grid_);
+
+    const int limit = RowPassLimit();
+    const RowCells which = (ThreadStyle() || merged) ? RowCells::All : RowCells::WeftOnTop;
+    for (int j = 1; j <= l.visiblePicks && PickValid(j); ++j) {
+        PaintLiftplanRow(j, true);
+        for (ViewArea a : kTreadlings) PaintTreadlingCell(a, j, true);
+        PaintWeftBarCell(j);
+        PaintDrawdownRowCells(j, limit, which, merged);
+    }
+}
+
+} // namespace hm

@@ -1,0 +1,107 @@
+#pragma once
+// Painting of the draft view onto a Canvas: the full repaint of Draft and Design
+// mode and the partial painters that tools, keyboard entry, the clipboard and
+// scrolling call after they change a few cells. One routine serves each family of
+// areas (the three threadings, the two treadlings, the four tie-ups).
+//
+// Cell arguments are visible indices: column i = 1..visibleEnds shows end
+// FirstEnd + i, row j = 1..visiblePicks shows pick FirstPick + j.
+
+#include <memory>
+#include <optional>
+
+#include "model/drawdown.h"
+#include "view/canvas.h"
+#include "view/draftlayout.h"
+
+namespace hm {
+
+class DraftPainter {
+  public:
+    DraftPainter(Canvas& canvas, const Draft& d, const DraftLayout& layout);
+    ~DraftPainter();
+
+    // ---- whole view ----
+    // Clears the whole canvas to the background colour.
+    void ClearAll();
+    // Paints every area of the current mode over a cleared canvas. In Design mode
+    // picture cells of the background colour are skipped unless skipBackground
+    // is false (then every cell is painted and no clear is needed beforehand).
+    void Repaint(bool skipBackground = true);
+    // All grids of the current mode (with the connector lines) in one colour.
+    void PaintGrids(QRgb colour);
+    void PaintGridsInColour(uint32_t bgr) { PaintGrids(ToRgb(bgr)); }
+
+    // ---- single cells ----
+    // The cell of visible column i at the row of its stored shaft.
+    void PaintThreadingCell(ViewArea threading, int i, bool on);
+    // The cell of visible column i at the row of `shaft` (tool previews).
+    void PaintThreadingCellAt(ViewArea threading, int i, int shaft, bool on);
+    void PaintTreadlingCell(ViewArea treadling, int j, bool on);
+    void PaintTreadlingCellAt(ViewArea treadling, int j, int treadle, bool on);
+    void PaintLiftplanCell(int j, int column, bool on);
+    void PaintTieupCell(TieupKind kind, int shaft, int treadle, int value);
+    void PaintWarpBarCell(int i);
+    void PaintWeftBarCell(int j);
+
+    // ---- several cells ----
+    void EraseThreadingMarks(ViewArea threading);
+    void EraseTreadlingMarks(ViewArea treadling);
+    void PaintDrawdownColumn(int i);
+    void PaintDrawdownRow(int j);
+    void RepaintColumnsFrom(int i);
+    void RepaintRowsFrom(int j);
+    void RepaintRowsWithLiftplan(int j, bool exact);
+    void PaintDesignColumn(int i);
+    void PaintDesignRow(int j);
+
+    // Visible columns 1..limit that the row passes cover.
+    int RowPassLimit() const;
+
+  private:
+    bool ThreadStyle() const;
+    bool EndValid(int i) const;
+    bool PickValid(int j) const;
+    int End(int i) const { return layout_.firstEnd + i; }
+    int Pick(int j) const { return layout_.firstPick + j; }
+    const OneBasedBytes<MaxEnds>* ThreadingArray(ViewArea area) const;
+    const OneBasedBytes<MaxPicks>* TreadlingArray(ViewArea area) const;
+    bool AreaShown(ViewArea area) const;
+    QRgb WarpColour(int end) const;
+    QRgb WeftColour(int pick) const;
+
+    void Grid(const CellBlock& b, int cols, QRgb colour);
+    void ConnectorLines(QRgb colour);
+    void PaintMark(int u, int v, bool on);
+    void PaintTieupValue(int u, int v, int value);
+    void PaintThreadingColumnCells(ViewArea threading, int i);
+    void PaintTreadlingRowCells(ViewArea treadling, int j);
+    void PaintLiftplanRow(int j, bool marksOnly);
+
+    // Drawdown cells.
+    PixelRect DrawdownCellRect(int u, int v) const;
+    void PaintDrawdownCell(int u, int v, bool warpOnTop, QRgb warp, QRgb weft);
+    void PaintThreadCell(int x, int y, bool warpOnTop, QRgb warp, QRgb weft);
+    void WarpBand(int x, int y, int h, QRgb warp);
+    void WeftBand(int x, int y, int w, QRgb weft);
+    void FillDrawdownColumnWithWarp(int i);
+    // Which cells of a drawdown row a pass paints.
+    enum class RowCells { All, WeftOnTop, WarpOnTop, NotBackground };
+    // One drawdown row over visible columns 1..limit. With `repeat` (full repaints
+    // on a canvas with writable rows, plain cell styles) one pixel row is painted
+    // and copied down the rest of the cell height.
+    void PaintDrawdownRowCells(int j, int limit, RowCells which, bool repeat = false);
+    bool CanRepeatRows() const;
+    const DrawdownRows& Rows();
+    void RepaintDesign(bool skipBackground);
+    void RepaintDraftMode();
+
+    Canvas& c_;
+    const Draft& d_;
+    const DraftLayout& layout_;
+    QRgb bg_, grid_, mark_;
+    int bandW_ = 0, bandO_ = 0;
+    std::unique_ptr<DrawdownRows> rows_;
+};
+
+} // namespace hm
