@@ -115,23 +115,11 @@ ReadResult ReadPatternData(Draft& d, QIODevice& device, const QString& path,
             result.Error(msg::TooManyShaftsOrTreadles);
             return;
         }
-        if (sel.threading) {
-            d.PatternShafts = std::clamp(std::max<int>(d.PatternShafts, h.b[4]), 2, 128);
-            d.LiftplanWidth = d.PatternShafts;
-        }
+        if (sel.threading) RaisePatternShafts(d, h.b[4]);
         if (sel.general) {
             result.generalApplied = true;
-            d.Zoom = h.b[3] + (old ? 1 : 0);
-            d.PatternShafts = std::clamp<int>(h.b[4], 2, MaxPatternShafts);
-            d.LiftplanWidth = d.PatternShafts;
-            fileDesignMode = h.b[6] == 1;
-            d.SinkingShed = h.b[7] == 1;
-            d.FabricCompression = h.b[8] == 0;
-            if (old) {
-                OldCellProportions(d, h.b[9], h.b[10]);
-            } else {
-                d.Epi = std::clamp<int>(h.b[9], 2, 250);
-                d.Ppi = std::clamp<int>(h.b[10], 2, 250);
+            fileDesignMode = ApplySharedHeaderBytes(d, h.b, old);
+            if (!old) {
                 d.Ends = ClampCount(h.Word(13));
                 d.Picks = ClampCount(h.Word(15));
                 d.UsedEnds = std::min(h.Word(13), MaxEnds);

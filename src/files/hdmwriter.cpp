@@ -13,17 +13,7 @@ QByteArray PatternFileBytes(const Draft& d) {
     const int ends = std::clamp(d.Ends, 0, MaxEnds);
     const int picks = std::clamp(d.Picks, 0, MaxPicks);
     ByteWriter w;
-    w.Byte('{');
-    w.Byte(7);
-    w.Byte('d');
-    w.Byte(d.Zoom);
-    w.Byte(std::clamp(d.PatternShafts, 2, MaxPatternShafts));
-    w.Byte(width);
-    w.Bool(d.DesignMode);
-    w.Bool(d.SinkingShed);
-    w.Byte(d.FabricCompression ? 0 : 1);
-    w.Byte(d.Epi);
-    w.Byte(d.Ppi);
+    WriteSharedHeader(w, d, '{', width);
     w.Zeros(2); // offsets 11 and 12
     w.U16(ends);
     w.U16(picks);

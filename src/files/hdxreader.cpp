@@ -72,25 +72,11 @@ ReadResult ReadCdPatternData(Draft& d, QIODevice& device, const QString& path,
         const bool p = old ? h.b[4] > 0 : h.b[23] == 1;
         const bool b = old ? kb > 0 : h.b[24] == 1;
         const bool c = old ? mb > 0 : h.b[25] == 1;
-        if (sel.patternThreading) {
-            d.PatternShafts = std::clamp<int>(std::max<int>(d.PatternShafts, h.b[4]), 2, 128);
-            d.LiftplanWidth = d.PatternShafts;
-        }
+        if (sel.patternThreading) RaisePatternShafts(d, h.b[4]);
         if (sel.general) {
             result.generalApplied = true;
             if (h.b[12] == 4 || h.b[12] == 5) d.LiftplanStart = h.b[12];
-            d.Zoom = h.b[3] + (old ? 1 : 0);
-            d.PatternShafts = std::clamp<int>(h.b[4], 2, MaxPatternShafts);
-            d.LiftplanWidth = d.PatternShafts;
-            fileDesignMode = h.b[6] == 1;
-            d.SinkingShed = h.b[7] == 1;
-            d.FabricCompression = h.b[8] == 0;
-            if (old) {
-                OldCellProportions(d, h.b[9], h.b[10]);
-            } else {
-                d.Epi = std::clamp<int>(h.b[9], 2, 250);
-                d.Ppi = std::clamp<int>(h.b[10], 2, 250);
-            }
+            fileDesignMode = ApplySharedHeaderBytes(d, h.b, old);
             if (h.b[11] == 1 || h.b[11] == 2) d.PaletteSize = h.b[11];
             d.UsedEnds = std::min(h.Word(17), MaxEnds);
             d.UsedPicks = std::min(h.Word(19), MaxPicks);

@@ -27,17 +27,7 @@ QByteArray CdPatternFileBytes(const Draft& d, bool saveLayoutOptions) {
     const bool p = d.PatternThreadingOn, b = d.ThreadingBOn, c = d.TreadlingBOn;
 
     ByteWriter w;
-    w.Byte('|');
-    w.Byte(7);
-    w.Byte('d');
-    w.Byte(d.Zoom);
-    w.Byte(std::clamp(d.PatternShafts, 2, MaxPatternShafts));
-    w.Byte(width);
-    w.Bool(d.DesignMode);
-    w.Bool(d.SinkingShed);
-    w.Byte(d.FabricCompression ? 0 : 1);
-    w.Byte(d.Epi);
-    w.Byte(d.Ppi);
+    WriteSharedHeader(w, d, '|', width);
     w.Byte(d.PaletteSize);
     w.Byte(d.LiftplanStart == 4 || d.LiftplanStart == 5 ? d.LiftplanStart
                                                         : (d.LiftplanFromBottom ? 5 : 4));

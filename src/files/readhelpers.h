@@ -7,6 +7,7 @@
 
 #include "files/bytereader.h"
 #include "files/patternio.h"
+#include "model/draft.h"
 
 namespace hm {
 
@@ -16,5 +17,13 @@ bool RunGuarded(ReadResult& result, const std::function<void()>& body);
 
 // Opens path for reading; on failure adds the system's error to result.
 bool OpenForReading(QFile& file, const QString& path, ReadResult& result);
+
+// Header bytes 3 to 10, laid out alike in both pattern formats: zoom, pattern
+// shafts, Design mode, shed, compression and the two densities (cell
+// proportions in old files). Returns the file's Design-mode flag.
+bool ApplySharedHeaderBytes(Draft& d, const uint8_t* header, bool old);
+
+// A pattern-threading read makes room for the file's pattern shafts.
+void RaisePatternShafts(Draft& d, int fileShafts);
 
 } // namespace hm

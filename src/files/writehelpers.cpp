@@ -17,4 +17,18 @@ SaveResult SavePatternWithCompanion(const QString& path, const QByteArray& bytes
     return SaveFileAtomically(path, bytes);
 }
 
+void WriteSharedHeader(ByteWriter& w, const Draft& d, char signature, int liftplanWidth) {
+    w.Byte(signature);
+    w.Byte(7);
+    w.Byte('d');
+    w.Byte(d.Zoom);
+    w.Byte(std::clamp(d.PatternShafts, 2, MaxPatternShafts));
+    w.Byte(liftplanWidth);
+    w.Bool(d.DesignMode);
+    w.Bool(d.SinkingShed);
+    w.Byte(d.FabricCompression ? 0 : 1);
+    w.Byte(d.Epi);
+    w.Byte(d.Ppi);
+}
+
 } // namespace hm
