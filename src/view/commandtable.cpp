@@ -217,7 +217,10 @@ std::vector<Command> BuildTable() {
     add(Item("EditCopyItem", "EditMenu", "&Copy")).Keys("Ctrl+C").When(Selection);
     add(Item("EditPasteItem", "EditMenu", "&Paste")).Keys("Ctrl+V").When(PasteRule);
     add(Item("EditPasteSpecial1", "EditMenu", "Paste &Special...")).Keys("Ctrl+W").When(PasteRule);
-    add(Item("EditDelete", "EditMenu", "Delete")).Keys("Del").When(NotFabric);
+    add(Item("EditDelete", "EditMenu", "Delete"))
+        .Keys("Del")
+        .When(NotFabric)
+        .Run(&TWform::EditDeleteClick);
     add(Item("Crop1", "EditMenu", "Crop")).Keys("Ctrl+K").When(Selection);
     add(Item("SelectCopy1", "EditMenu", "Select &and Copy...")).Keys("Ctrl+E").When(SelectCopyRule);
     add(Item("CopyImage1", "EditMenu", "Copy &Image")).Run(&TWform::CopyImage1Click);
@@ -270,20 +273,27 @@ std::vector<Command> BuildTable() {
     add(Item("KeyThreading", "KeyboardInput1", "Pattern Threading"))
         .Tr("@monsolv")
         .Keys("F2")
-        .When(KeyThreadingRule);
+        .When(KeyThreadingRule)
+        .Run(&TWform::KeyThreadingClick);
     add(Item("KeyTreadling", "KeyboardInput1", "Liftplan"))
         .Tr("@dragnota")
         .Keys("F3")
-        .When(Pattern);
+        .When(Pattern)
+        .Run(&TWform::KeyTreadlingClick);
     add(Item("KeyTieup", "KeyboardInput1", "Tie-up AA"))
         .Tr("@tieup_aa")
         .Keys("F4")
-        .When(ShowThreadingRule);
+        .When(ShowThreadingRule)
+        .Run(&TWform::KeyTieupClick);
     add(Item("Keyasghovl", "KeyboardInput1", "Threading A"))
         .Tr("@skaftgrupp_a")
         .Keys("F5")
-        .When(ShowThreadingRule);
-    add(Item("Keyatr", "KeyboardInput1", "Treadling A")).Tr("@trampning_a").Keys("F6");
+        .When(ShowThreadingRule)
+        .Run(&TWform::KeyasghovlClick);
+    add(Item("Keyatr", "KeyboardInput1", "Treadling A"))
+        .Tr("@trampning_a")
+        .Keys("F6")
+        .Run(&TWform::KeyatrClick);
     add(Item("NumericInput1", "EditMenu", "Numeric Input...")).Hidden();
 
     // ---- View ----

@@ -212,6 +212,7 @@ void TWform::BuildCentralArea() {
     grid->setColumnStretch(0, 1);
     setCentralWidget(central);
 
+    BuildMouseTools();
     connect(draftView_, &DraftView::undoDisabled, this, &TWform::DisableUndo);
     connect(draftView_, &DraftView::zoomLowered, this, [this](int z) { SetZoomSlider(z); });
     connect(draftView_, &DraftView::laidOut, this, &TWform::OnLaidOut);
@@ -353,6 +354,7 @@ void TWform::EraseMarks(ViewArea area) {
 
 void TWform::ResetTool() {
     view_.SelectionTool = false;
+    DropSelection();
     if (QAction* a = Action(view_.LineOn ? "LineSpeedButton" : "PenSpeedButton"))
         a->setChecked(true);
     if (draftView_) draftView_->unsetCursor();

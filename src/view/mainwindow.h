@@ -35,6 +35,7 @@ namespace hm {
 class ColorSelector;
 class DraftView;
 class HelpBrowser;
+class MouseTools;
 class SettingsStore;
 class StatusLine;
 class TAboutBox;
@@ -123,7 +124,7 @@ class TWform : public QMainWindow, public CommandHost {
     void MarkUndoAvailable() override;
     void TakeUndoSnapshot() override;
     void RefreshFabricWindow() override;
-    bool HasSelection() const override { return false; }
+    bool HasSelection() const override;
     void ResetTool() override;
     void EraseMarks(ViewArea area) override;
     void AfterLoad();
@@ -190,6 +191,19 @@ class TWform : public QMainWindow, public CommandHost {
     bool LineSpeedButtonClick();
     bool SelectSpeedButtonClick();
 
+    // ---- mouse tools and keyboard input (mainwindow_tools.cpp) ----
+    MouseTools* mouseTools() const { return tools_; }
+    // Edit > Keyboard Input: F2 pattern threading (1), F6 treadling A (2), F4 tie-up
+    // AA (3), F3 liftplan (4), F5 threading A (5).
+    void OpenKeyboardInput(int mode);
+    bool KeyThreadingClick();
+    bool KeyTreadlingClick();
+    bool KeyTieupClick();
+    bool KeyasghovlClick();
+    bool KeyatrClick();
+    // Edit > Delete (Del): without a selection, the end or pick under the mouse.
+    bool EditDeleteClick();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -223,6 +237,9 @@ class TWform : public QMainWindow, public CommandHost {
     void BuildColorSelector();
     QCursor SelectionCursor() const;
     TNoteForm* NoteForm();
+    void BuildMouseTools();
+    void DropSelection();
+    bool InsertAtMouse();
 
     StartupEnvironment env_;
     std::unique_ptr<Draft> draft_;
@@ -254,6 +271,7 @@ class TWform : public QMainWindow, public CommandHost {
 
     QPointer<TNoteForm> noteForm_;
     QPointer<HelpBrowser> helpBrowser_;
+    MouseTools* tools_ = nullptr;
 };
 
 } // namespace hm

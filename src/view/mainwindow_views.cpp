@@ -344,6 +344,9 @@ bool TWform::HandleToolKey(int key) {
         view_.LineOn = false;
         ResetTool();
         break;
+    case Qt::Key_Insert:
+        InsertAtMouse();
+        return true;
     case Qt::Key_D:
         if (draft_->DesignMode)
             SwitchToDraft();
