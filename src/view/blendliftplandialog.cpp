@@ -1,0 +1,79 @@
+#include "view/blendliftplandialog.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "settings/multilang.h"
+#include "view/filecommandtexts.h"
+
+namespace hm {
+
+namespace {
+
+int rememberedMode = 0; // index into the radio group: Append
+
+constexpr BlendMode modeOf[4] = {BlendMode::Append, BlendMode::Add, BlendMode::Invert,
+                                 BlendMode::Subtract};
+
+} // namespace
+
+TBlendDlg::TBlendDlg(QWidget* parent) : QDialog(parent) {
+    InitFileCommandResources();
+    setObjectName(QStringLiteral("TBlendDlg"));
+    setWindowTitle(QStringLiteral("Blend Liftplan"));
+    setModal(true);
+
+    auto* group = new QGroupBox(QStringLiteral("Blend Liftplan"), this);
+    group->setObjectName(QStringLiteral("BlendGroup"));
+    auto* groupLayout = new QVBoxLayout(group);
+    static const char* const captions[4] = {"Append", "Add", "Invert", "Subtract"};
+    static const char* const names[4] = {"AppendButton", "AddButton", "InvertButton",
+                                         "SubtractButton"};
+    for (int i = 0; i < 4; ++i) {
+        auto* r = new QRadioButton(QString::fromLatin1(captions[i]), group);
+        r->setObjectName(QString::fromLatin1(names[i]));
+        groupLayout->addWidget(r);
+        modes_[static_cast<size_t>(i)] = r;
+    }
+    modes_[static_cast<size_t>(rememberedMode)]->setChecked(true);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+
+    lang_ = new TMultiLang(this, QStringLiteral("blendliftplan"));
+}
+
+BlendMode TBlendDlg::Mode() const {
+    for (int i = 0; i < 4; ++i)
+        if (modes_[static_cast<size_t>(i)]->isChecked()) return modeOf[i];
+    return BlendMode::Append;
+}
+
+void TBlendDlg::ResetRemembered() {
+    rememberedMode = 0;
+}
+
+void TBlendDlg::done(int result) {
+    if (result == QDialog::Accepted)
+        for (int i = 0; i < 4; ++i)
+            if (modes_[static_cast<size_t>(i)]->isChecked()) rememberedMode = i;
+    QDialog::done(result);
+}
+
+} // namespace hm

@@ -1,0 +1,100 @@
+#include "view/loadhdmdialog.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "settings/multilang.h"
+#include "view/filecommandtexts.h"
+
+namespace hm {
+
+namespace {
+
+// Check marks kept during the run: Threading and Liftplan start checked.
+std::array<bool, 6> remembered = {true, true, false, false, false, false};
+
+} // namespace
+
+TLoadHdmDlg::TLoadHdmDlg(bool designMode, bool patternTieupOn, QWidget* parent) : QDialog(parent) {
+    InitFileCommandResources();
+    setObjectName(QStringLiteral("TLoadHdmDlg"));
+    setWindowTitle(QStringLiteral("Load components"));
+    setModal(true);
+
+    static const char* const names[BoxCount] = {"ThreadingBox",  "LiftplanBox", "WarpColorsBox",
+                                                "WeftColorsBox", "PaletteBox",  "NoteBox"};
+    static const char* const captions[BoxCount] = {"Threading",   "Liftplan",      "Warp Colors",
+                                                   "Weft Colors", "Color Palette", "Note"};
+    auto* boxesColumn = new QVBoxLayout;
+    for (int i = 0; i < BoxCount; ++i) {
+        auto* box = new QCheckBox(QString::fromLatin1(captions[i]), this);
+        box->setObjectName(QString::fromLatin1(names[i]));
+        box->setChecked(remembered[static_cast<size_t>(i)]);
+        boxesColumn->addWidget(box);
+        boxes_[static_cast<size_t>(i)] = box;
+    }
+    boxesColumn->addStretch();
+
+    const bool threadingOffered = !designMode;
+    const bool liftplanOffered = !designMode && !patternTieupOn;
+    boxes_[Threading]->setEnabled(threadingOffered);
+    boxes_[Liftplan]->setEnabled(liftplanOffered);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    help->setObjectName(QStringLiteral("HelpButton"));
+    blendButton_ = new QPushButton(QStringLiteral("Blend Liftplan..."), this);
+    blendButton_->setObjectName(QStringLiteral("BlendButton"));
+    blendButton_->setVisible(liftplanOffered);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, &TLoadHdmDlg::HelpRequested);
+    connect(blendButton_, &QPushButton::clicked, this, [this] { done(BlendRequested); });
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    buttons->addSpacing(12);
+    buttons->addWidget(blendButton_);
+    buttons->addStretch();
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(boxesColumn);
+    layout->addLayout(buttons);
+
+    lang_ = new TMultiLang(this, QStringLiteral("loadhdm"));
+}
+
+HdmComponents TLoadHdmDlg::Selection() const {
+    auto taken = [this](Box b) {
+        const QCheckBox* box = boxes_[static_cast<size_t>(b)];
+        return box->isEnabled() && box->isChecked();
+    };
+    HdmComponents c = HdmComponents::None();
+    c.threading = taken(Threading);
+    c.liftplan = taken(Liftplan);
+    c.warpColors = taken(WarpColors);
+    c.weftColors = taken(WeftColors);
+    c.palette = taken(Palette);
+    c.note = taken(Note);
+    return c;
+}
+
+void TLoadHdmDlg::ResetRemembered() {
+    remembered = {true, true, false, false, false, false};
+}
+
+void TLoadHdmDlg::done(int result) {
+    for (int i = 0; i < BoxCount; ++i)
+        remembered[static_cast<size_t>(i)] = boxes_[static_cast<size_t>(i)]->isChecked();
+    QDialog::done(result);
+}
+
+} // namespace hm
