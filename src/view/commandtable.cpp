@@ -28,8 +28,9 @@ Command Sub(const char* name, const char* parent, const char* caption) {
 Command Item(const char* name, const char* parent, const char* caption) {
     return Entry(CommandKind::Item, name, parent, caption);
 }
-Command Sep(const char* parent) {
-    return Entry(CommandKind::Separator, "", parent, "");
+// A separator; a named one can have a visibility rule.
+Command Sep(const char* parent, const char* name = "") {
+    return Entry(CommandKind::Separator, name, parent, "");
 }
 Command Tool(const char* name, const char* hint, const char* icon) {
     Command c = Entry(CommandKind::ToolButton, name, "ToolBar", "");
@@ -172,18 +173,28 @@ std::vector<Command> BuildTable() {
 
     // ---- File ----
     add(Menu("FileMenu", "&File"));
-    add(Item("FileOpenItem", "FileMenu", "&Open...")).Keys("Ctrl+O").Hint("Open");
-    add(Item("OpenSelected1", "FileMenu", "Open &Components...")).When(NotFabric);
-    add(Item("FileSaveItem", "FileMenu", "&Save")).Keys("Ctrl+S").Hint("Save|Save current pattern");
-    add(Item("FileSaveAsItem", "FileMenu", "Save &As..."));
+    add(Item("FileOpenItem", "FileMenu", "&Open..."))
+        .Keys("Ctrl+O")
+        .Hint("Open")
+        .Run(&TWform::FileOpenItemClick);
+    add(Item("OpenSelected1", "FileMenu", "Open &Components..."))
+        .When(NotFabric)
+        .Run(&TWform::OpenSelected1Click);
+    add(Item("FileSaveItem", "FileMenu", "&Save"))
+        .Keys("Ctrl+S")
+        .Hint("Save|Save current pattern")
+        .Run(&TWform::FileSaveItemClick);
+    add(Item("FileSaveAsItem", "FileMenu", "Save &As...")).Run(&TWform::FileSaveAsItemClick);
     add(Sub("Export1", "FileMenu", "&Export"));
-    add(Item("Heddlemark34", "Export1", "Save to hdm-file..."));
+    add(Item("Heddlemark34", "Export1", "Save to hdm-file...")).Run(&TWform::Heddlemark34Click);
     add(Item("SaveDraftasPNGimage1", "Export1", "Save Draft as PNG-image...")).When(NotDesign);
     add(Item("PNG1", "Export1", "Save Fabric as PNG-image..."));
     add(Item("BMP1", "Export1", "Save Drawdown as BMP-image..."));
-    add(Item("ReverttoSaved1", "FileMenu", "&Revert to Saved")).When(Revert);
+    add(Item("ReverttoSaved1", "FileMenu", "&Revert to Saved"))
+        .When(Revert)
+        .Run(&TWform::ReverttoSaved1Click);
     add(Sep("FileMenu"));
-    add(Item("New1", "FileMenu", "&New...")).Keys("Ctrl+N").Hint("New");
+    add(Item("New1", "FileMenu", "&New...")).Keys("Ctrl+N").Hint("New").Run(&TWform::New1Click);
     add(Sep("FileMenu"));
     add(Item("PageSetup1", "FileMenu", "Page Se&tup...")).Run(&TWform::PageSetup1Click);
     add(Sub("FilePrintItem", "FileMenu", "&Print"));
@@ -196,12 +207,22 @@ std::vector<Command> BuildTable() {
         .When(Pattern);
     add(Item("PrNumLiftplan", "PrintNumeric1", "Liftplan...")).Tr("@dragnota", "...").When(Pattern);
     add(Item("WarpColors1", "PrintNumeric1", "&Warp Colors..."));
-    add(Sep("FileMenu"));
-    add(Item("menyfil1", "FileMenu", "&1 ")).ShowWhen(RecentVisible<0>);
-    add(Item("menyfil2", "FileMenu", "&2 ")).ShowWhen(RecentVisible<1>);
-    add(Item("menyfil3", "FileMenu", "&3 ")).ShowWhen(RecentVisible<2>);
-    add(Item("menyfil4", "FileMenu", "&4 ")).ShowWhen(RecentVisible<3>);
-    add(Item("menyfil5", "FileMenu", "&5 ")).ShowWhen(RecentVisible<4>);
+    add(Sep("FileMenu", "RecentSeparator")).ShowWhen(RecentVisible<0>);
+    add(Item("menyfil1", "FileMenu", "&1 "))
+        .ShowWhen(RecentVisible<0>)
+        .Run(&TWform::OpenRecentClick<1>);
+    add(Item("menyfil2", "FileMenu", "&2 "))
+        .ShowWhen(RecentVisible<1>)
+        .Run(&TWform::OpenRecentClick<2>);
+    add(Item("menyfil3", "FileMenu", "&3 "))
+        .ShowWhen(RecentVisible<2>)
+        .Run(&TWform::OpenRecentClick<3>);
+    add(Item("menyfil4", "FileMenu", "&4 "))
+        .ShowWhen(RecentVisible<3>)
+        .Run(&TWform::OpenRecentClick<4>);
+    add(Item("menyfil5", "FileMenu", "&5 "))
+        .ShowWhen(RecentVisible<4>)
+        .Run(&TWform::OpenRecentClick<5>);
     add(Sep("FileMenu"));
     add(Item("FileExitItem", "FileMenu", "E&xit")).Run(&TWform::FileExitItemClick);
 

@@ -4,8 +4,8 @@ list(APPEND HM_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/filecommands.h
     ${CMAKE_CURRENT_LIST_DIR}/filecommandtexts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/filecommandtexts.h
-    ${CMAKE_CURRENT_LIST_DIR}/filemessagebox.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/filemessagebox.h
+    ${CMAKE_CURRENT_LIST_DIR}/messagebox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/messagebox.h
     ${CMAKE_CURRENT_LIST_DIR}/recentfilesmenu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/recentfilesmenu.h
     ${CMAKE_CURRENT_LIST_DIR}/recoverystore.cpp

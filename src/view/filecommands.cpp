@@ -17,7 +17,7 @@
 #include "view/blendliftplandialog.h"
 #include "view/filecommandhost.h"
 #include "view/filecommandtexts.h"
-#include "view/filemessagebox.h"
+#include "view/messagebox.h"
 #include "view/loadhdmdialog.h"
 #include "view/loadhdxdialog.h"
 #include "view/newpatterndialog.h"

@@ -10,6 +10,7 @@ list(APPEND HM_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/mainwindow.h
     ${CMAKE_CURRENT_LIST_DIR}/mainwindow_aux.cpp
     ${CMAKE_CURRENT_LIST_DIR}/mainwindow_commands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/mainwindow_files.cpp
     ${CMAKE_CURRENT_LIST_DIR}/mainwindow_pagesetup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/mainwindow_pagesetup.h
     ${CMAKE_CURRENT_LIST_DIR}/mainwindow_statusline.cpp

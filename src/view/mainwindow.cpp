@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <cstdlib>
@@ -22,8 +23,10 @@
 #include "settings/multilang.h"
 #include "settings/settingsstore.h"
 #include "view/draftview.h"
+#include "view/filecommands.h"
 #include "view/helpbrowser.h"
 #include "view/mainwindow_statusline.h"
+#include "view/messagebox.h"
 #include "view/noteswindow.h"
 
 // Resources compiled into the static libraries are registered here, once.
@@ -55,7 +58,9 @@ TWform::TWform(const StartupEnvironment& env, QWidget* parent)
     StartUp(env);
 }
 
-TWform::~TWform() = default;
+TWform::~TWform() {
+    if (answers_.ask) SetMessageBoxAnswerer({});
+}
 
 // ---------------------------------------------------------------- start-up
 
@@ -118,12 +123,8 @@ void TWform::StartUp(const StartupEnvironment& env) {
 
     // 10. Tool buttons and the recent files.
     view_.SelectionTool = false;
-    for (int i = 0; i < RecentFileCount; ++i) {
-        if (QAction* a = Action(QStringLiteral("menyfil%1").arg(i + 1))) {
-            const QString path = v.RecentFiles[static_cast<size_t>(i)];
-            a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
-        }
-    }
+    BuildFileCommands();
+    ShowRecentFiles();
 
     // 11. Sinking shed: the default colours follow the shed.
     if (d.SinkingShed) {
@@ -134,6 +135,7 @@ void TWform::StartUp(const StartupEnvironment& env) {
     if (!d.Inches) {
         d.Epi = 10;
         d.Ppi = 10;
+        newPatternEpi_ = newPatternPpi_ = 10;
     }
 
     // 13. Colour selector.
@@ -237,11 +239,13 @@ void TWform::showEvent(QShowEvent* event) {
     if (slideBar_) slideBar_->setFocus();
     if (view_.FirstShow) {
         view_.FirstShow = false;
-        // The command-line open belongs to the open commands, which are not
-        // available yet: a file named there is not opened.
         UpdateCaptions();
         Update();
         view_.PaintedOnce = true;
+        if (hadCommandLine_) fileCommands_->OpenFromCommandLine(env_.arguments);
+        // A copy left by a run that ended without a clean exit is offered once
+        // the window is on the screen.
+        QTimer::singleShot(0, this, [this] { fileCommands_->OfferRecovery(); });
         if (settings_->values.TipOfDay) ShowTipOfDay();
     }
 }
@@ -277,7 +281,11 @@ void TWform::WriteWindowState() {
 }
 
 void TWform::closeEvent(QCloseEvent* event) {
-    // Closing is always allowed.
+    // A modified draft is offered for saving first; Cancel keeps the window.
+    if (!fileCommands_->MaybeSaveChanges()) {
+        event->ignore();
+        return;
+    }
     WriteWindowState();
     doc_.CurrentFolder.clear();
     settings_->values.NufilPath.clear();
@@ -288,6 +296,7 @@ void TWform::closeEvent(QCloseEvent* event) {
     settings_->values.DesignMode = designMode;
     settings_->WriteOnClose();
     if (helpBrowser_) helpBrowser_->close();
+    fileCommands_->CleanExit();
     event->accept();
 }
 
@@ -315,6 +324,7 @@ void TWform::ClearAndRepaint() {
 void TWform::MarkModified() {
     RefreshFabricWindow();
     doc_.Modified = true;
+    if (fileCommands_) fileCommands_->DraftEdited();
 }
 
 void TWform::RefreshFabricWindow() {
@@ -400,6 +410,18 @@ QString TWform::Text(const QString& key) const {
     return Tr(key);
 }
 
+void TWform::SetMessageAnswers(MessageAnswers answers) {
+    answers_ = std::move(answers);
+    // The boxes of the open and save commands are answered the same way.
+    if (!answers_.ask) {
+        SetMessageBoxAnswerer({});
+        return;
+    }
+    SetMessageBoxAnswerer([this](const Message& m, const QString& text) {
+        return static_cast<BoxAnswer>(answers_.ask(m, text));
+    });
+}
+
 int TWform::Ask(MessageKind kind, const QString& key, const QString& suffix) {
     Message m;
     m.kind = kind;
@@ -414,29 +436,7 @@ int TWform::Ask(const Message& m) {
     if (m.kind == MessageKind::Question || m.kind == MessageKind::ThreeWay) text += u'?';
     if (m.kind != MessageKind::Error && text.size() > 255) text.truncate(255);
     if (answers_.ask) return answers_.ask(m, text);
-
-    const QString title = QStringLiteral("Heddlemark");
-    using B = QMessageBox::StandardButton;
-    switch (m.kind) {
-    case MessageKind::Information:
-        QMessageBox::information(this, title, text);
-        return 1;
-    case MessageKind::Error:
-        QMessageBox::critical(this, title, text);
-        return 1;
-    case MessageKind::Question:
-        return QMessageBox::question(this, title, text, B::Yes | B::No) == B::Yes ? 1 : 2;
-    case MessageKind::ThreeWay:
-    case MessageKind::Warning: {
-        const auto r = m.kind == MessageKind::Warning
-                           ? QMessageBox::warning(this, title, text, B::Yes | B::No | B::Cancel)
-                           : QMessageBox::question(this, title, text, B::Yes | B::No | B::Cancel);
-        return r == B::Yes ? 1 : r == B::No ? 2 : 3;
-    }
-    case MessageKind::Confirmation:
-        return QMessageBox::information(this, title, text, B::Ok | B::Cancel) == B::Ok ? 1 : 3;
-    }
-    return 3;
+    return static_cast<int>(ShowMessageBox(this, m.kind, text));
 }
 
 } // namespace hm

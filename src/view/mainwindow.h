@@ -18,6 +18,7 @@
 #include "model/undo.h"
 #include "view/commandtable.h"
 #include "view/commandwrappers.h"
+#include "view/filecommandhost.h"
 
 class QAction;
 class QActionGroup;
@@ -34,6 +35,7 @@ namespace hm {
 
 class ColorSelector;
 class DraftView;
+class FileCommands;
 class HelpBrowser;
 class MouseTools;
 class SettingsStore;
@@ -51,6 +53,7 @@ struct StartupEnvironment {
     QLocale::Language systemLanguage = QLocale::system().language();
     QStringList arguments;   // command-line parameters after the program name
     QString documentsFolder; // the user's documents folder
+    QString recoveryFolder;  // empty: recovery copies in the program's data folder
     static StartupEnvironment FromSystem();
 };
 
@@ -90,7 +93,7 @@ struct MessageAnswers {
     std::function<int(const Message& m, const QString& text)> ask;
 };
 
-class TWform : public QMainWindow, public CommandHost {
+class TWform : public QMainWindow, public CommandHost, public FileCommandHost {
     Q_OBJECT
   public:
     explicit TWform(QWidget* parent = nullptr);
@@ -107,12 +110,13 @@ class TWform : public QMainWindow, public CommandHost {
     QMenu* Menu(const QString& name) const { return menus_.value(name); }
     StatusLine* statusLine() const { return statusLine_; }
     ColorSelector* colorSelector() const { return colorSelector_; }
+    FileCommands* fileCommands() const { return fileCommands_; }
     // The page margins in thousandths of an inch: left, top, right, bottom.
     const int* PageMargins() const { return pageMargins_; }
     // The application's title ("<name> - Heddlemark CD").
     QString ApplicationTitle() const { return applicationTitle_; }
     // Replaces the message boxes (tests answer them).
-    void SetMessageAnswers(MessageAnswers answers) { answers_ = std::move(answers); }
+    void SetMessageAnswers(MessageAnswers answers);
     // Save As, run when a question offers to save first; returns whether it saved.
     void SetSaveAs(std::function<bool()> saveAs) { saveAs_ = std::move(saveAs); }
 
@@ -154,7 +158,38 @@ class TWform : public QMainWindow, public CommandHost {
     void SetLanguage(int language);
     void ApplyCountsAfterOptions(const struct DraftCounts& before);
 
+    // ---- FileCommandHost: what the open and save commands need ----
+    Draft& HostDraft() override { return *draft_; }
+    UndoStore& HostUndo() override { return undo_; }
+    SettingsStore& HostSettings() override { return *settings_; }
+    bool Modified() const override { return doc_.Modified; }
+    void SetModified(bool modified) override { doc_.Modified = modified; }
+    QString CurrentFile() const override { return doc_.CurrentFile; }
+    void SetCurrentFile(const QString& path) override;
+    QString CurrentFolder() const override { return doc_.CurrentFolder; }
+    void SetCurrentFolder(const QString& folder) override { doc_.CurrentFolder = folder; }
+    bool RevertAvailable() const override { return doc_.RevertAvailable; }
+    void SetRevertAvailable(bool available) override;
+    void LeaveFabricView() override;
+    void RecentFilesChanged() override;
+    bool NewPatternDesignMode() const override { return newPatternDesignMode_; }
+    int NewPatternEpi() const override { return newPatternEpi_; }
+    int NewPatternPpi() const override { return newPatternPpi_; }
+    void PaletteReset() override;
+    void SyncZoomSlider() override;
+    void ResetFillPattern() override {}
+    void NoteChanged() override;
+    QWidget* DialogParent() override { return this; }
+
     // ---- command handlers (named after their items) ----
+    bool FileOpenItemClick();
+    bool OpenSelected1Click();
+    bool FileSaveItemClick();
+    bool FileSaveAsItemClick();
+    bool Heddlemark34Click();
+    bool ReverttoSaved1Click();
+    bool New1Click();
+    template <int K> bool OpenRecentClick(); // the recent-file items menyfil1..5
     bool FileExitItemClick();
     bool PageSetup1Click();
     bool EditUndoItemClick();
@@ -238,6 +273,8 @@ class TWform : public QMainWindow, public CommandHost {
     QCursor SelectionCursor() const;
     TNoteForm* NoteForm();
     void BuildMouseTools();
+    void BuildFileCommands();
+    void ShowRecentFiles();
     void DropSelection();
     bool InsertAtMouse();
 
@@ -272,6 +309,11 @@ class TWform : public QMainWindow, public CommandHost {
     QPointer<TNoteForm> noteForm_;
     QPointer<HelpBrowser> helpBrowser_;
     MouseTools* tools_ = nullptr;
+    FileCommands* fileCommands_ = nullptr;
+    // Densities a new pattern takes: those last confirmed in Options while "Save
+    // Settings on Exit" was checked.
+    int newPatternEpi_ = 25;
+    int newPatternPpi_ = 25;
 };
 
 } // namespace hm

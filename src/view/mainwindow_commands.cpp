@@ -63,7 +63,13 @@ void TWform::BuildCommands() {
             break;
         }
         case CommandKind::Separator:
-            if (parent) parent->addSeparator();
+            if (parent) {
+                QAction* separator = parent->addSeparator();
+                if (*c.name) {
+                    separator->setObjectName(name);
+                    actions_.insert(name, separator);
+                }
+            }
             break;
         case CommandKind::Item: {
             auto* a = new QAction(caption, this);
@@ -216,6 +222,8 @@ void TWform::UpdateMenuState() {
                 m->menuAction()->setEnabled(CommandEnabled(c, s));
                 m->menuAction()->setVisible(CommandVisible(c, s));
             }
+        } else if (c.kind == CommandKind::Separator) {
+            if (QAction* a = actions_.value(name)) a->setVisible(CommandVisible(c, s));
         } else if (c.kind == CommandKind::Item || c.kind == CommandKind::ToolButton) {
             QAction* a = actions_.value(name);
             if (!a) continue;
@@ -262,6 +270,7 @@ void TWform::SetLanguage(int language) {
     SetLanguageEverywhere(language);
     settings_->values.Language = CurrentLanguage();
     UpdateCaptions();
+    ShowRecentFiles();
     UpdateMenuState();
     UpdateTitle();
     ShowRanges();
@@ -387,6 +396,10 @@ bool TWform::Options2Click() {
     TPagesDlg dialog(*draft_, *settings_, this);
     const bool ok = dialog.exec() == QDialog::Accepted || dialog.FieldsApplied();
     if (!ok) return false;
+    if (settings_->values.SaveSettings) {
+        newPatternEpi_ = draft_->Epi;
+        newPatternPpi_ = draft_->Ppi;
+    }
     ApplyCountsAfterOptions(before);
     return true;
 }

@@ -14,6 +14,7 @@
 
 #include "settings/basemultilang.h"
 #include "settings/settingsstore.h"
+#include "view/filecommands.h"
 #include "view/mainwindow.h"
 
 namespace hm::testing {
@@ -25,6 +26,7 @@ class MainWindowTest : public ::testing::Test {
         ASSERT_TRUE(dir_->isValid());
         // Nothing in a test may reach the user's own settings.
         qputenv("XDG_CONFIG_HOME", dir_->path().toUtf8());
+        qputenv("XDG_DATA_HOME", (dir_->path() + "/data").toUtf8());
         QCoreApplication::setOrganizationName("Heddlemark");
         QCoreApplication::setApplicationName("Heddlemark");
         iniFile_ = dir_->path() + "/settings.ini";
@@ -52,6 +54,7 @@ class MainWindowTest : public ::testing::Test {
         env.settingsFile = iniFile_;
         env.systemLanguage = QLocale::English;
         env.documentsFolder = dir_->path() + "/Documents";
+        env.recoveryFolder = dir_->path() + "/recovery";
         return env;
     }
 
@@ -64,6 +67,8 @@ class MainWindowTest : public ::testing::Test {
             return answer_;
         };
         window_->SetMessageAnswers(a);
+        // File dialogs answer with chosenPath_ (empty: Cancel).
+        window_->fileCommands()->SetPathChooser([this](FileDialogKind) { return chosenPath_; });
         if (show) {
             window_->show();
             EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
@@ -94,6 +99,7 @@ class MainWindowTest : public ::testing::Test {
     std::unique_ptr<TWform> window_;
     std::vector<std::string> asked_;
     int answer_ = 1;
+    QString chosenPath_;
 };
 
 } // namespace hm::testing

@@ -1,5 +1,6 @@
 // Tool keys, Draft and Design views, zoom and scrolling.
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSlider>
@@ -102,16 +103,17 @@ TEST_F(MainWindowTest, DesignAsksToSaveAModifiedDraftAndCancelStays) {
     w.Action("Design1")->trigger();
     EXPECT_TRUE(w.draft().DesignMode);
 
-    // Yes with no save command available: the switch is abandoned.
+    // Yes, then Cancel in the save dialog: the switch is abandoned.
     w.Action("Draft1")->trigger();
+    w.doc().Modified = true;
     answer_ = 1;
     w.Action("Design1")->trigger();
     EXPECT_FALSE(w.draft().DesignMode);
-    // Yes with a save that succeeds: the switch goes ahead.
-    bool saved = false;
-    w.SetSaveAs([&saved] { return saved = true; });
+    // Yes with a save that succeeds: the file is written and the switch goes ahead.
+    chosenPath_ = dir_->path() + "/before-design.hdx";
     w.Action("Design1")->trigger();
-    EXPECT_TRUE(saved);
+    EXPECT_TRUE(QFileInfo::exists(chosenPath_));
+    EXPECT_EQ(w.doc().CurrentFile, chosenPath_);
     EXPECT_TRUE(w.draft().DesignMode);
 }
 

@@ -1,4 +1,4 @@
-#include "view/filemessagebox.h"
+#include "view/messagebox.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -10,6 +10,11 @@ namespace hm {
 namespace {
 
 constexpr int MaxBoxText = 255;
+
+MessageBoxAnswerer& Answerer() {
+    static MessageBoxAnswerer answerer;
+    return answerer;
+}
 
 QPushButton* AddButton(QMessageBox& box, const char* key, QMessageBox::ButtonRole role) {
     return box.addButton(FileText(key), role);
@@ -25,16 +30,26 @@ QString MessageBoxText(const Message& m) {
     return text;
 }
 
+void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
+    Answerer() = std::move(answerer);
+}
+
 BoxAnswer ShowMessageBox(QWidget* parent, const Message& m) {
+    const QString text = MessageBoxText(m);
+    if (Answerer()) return Answerer()(m, text);
+    return ShowMessageBox(parent, m.kind, text);
+}
+
+BoxAnswer ShowMessageBox(QWidget* parent, MessageKind kind, const QString& text) {
     QMessageBox box(parent);
     box.setObjectName(QStringLiteral("MessageBox"));
-    box.setWindowTitle(m.kind == MessageKind::Error ? FileText("@errortitle")
-                                                    : QStringLiteral("Heddlemark"));
-    box.setText(MessageBoxText(m));
+    box.setWindowTitle(kind == MessageKind::Error ? FileText("@errortitle")
+                                                  : QStringLiteral("Heddlemark"));
+    box.setText(text);
     QPushButton* yes = nullptr;
     QPushButton* no = nullptr;
     QPushButton* cancel = nullptr;
-    switch (m.kind) {
+    switch (kind) {
     case MessageKind::Information:
         box.setIcon(QMessageBox::Information);
         yes = AddButton(box, "@btnok", QMessageBox::AcceptRole);
@@ -53,7 +68,7 @@ BoxAnswer ShowMessageBox(QWidget* parent, const Message& m) {
         break;
     case MessageKind::ThreeWay:
     case MessageKind::Warning:
-        box.setIcon(m.kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::Question);
+        box.setIcon(kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::Question);
         yes = AddButton(box, "@btnyes", QMessageBox::YesRole);
         no = AddButton(box, "@btnno", QMessageBox::NoRole);
         cancel = AddButton(box, "@btncancel", QMessageBox::RejectRole);

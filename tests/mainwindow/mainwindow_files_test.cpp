@@ -1,0 +1,100 @@
+// The File menu of the real window: save, open, the recent items, the command
+// line and the question before closing a modified draft.
+#include <QFileInfo>
+
+#include "files/hdxfile.h"
+#include "mainwindow_fixture.h"
+
+namespace hm::testing {
+
+namespace {
+
+void ThreadSome(Draft& d) {
+    for (int e = 1; e <= 12; ++e) d.ThreadingA[e] = static_cast<uint8_t>((e - 1) % 4 + 1);
+    for (int p = 1; p <= 8; ++p) d.TreadlingA[p] = static_cast<uint8_t>((p - 1) % 4 + 1);
+    d.TieupAA(1, 1) = TieGround;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, SaveAndOpenThroughTheFileMenu) {
+    TWform& w = Make(true);
+    ThreadSome(w.draft());
+    w.doc().Modified = true;
+    EXPECT_FALSE(w.Action("menyfil1")->isVisible());
+    EXPECT_FALSE(w.Action("RecentSeparator")->isVisible());
+
+    chosenPath_ = dir_->path() + "/twill.hdx";
+    w.Action("FileSaveItem")->trigger();
+    ASSERT_TRUE(QFileInfo::exists(chosenPath_));
+    EXPECT_FALSE(w.doc().Modified);
+    EXPECT_EQ(w.doc().CurrentFile, chosenPath_);
+    EXPECT_TRUE(w.windowTitle().endsWith("twill.hdx"));
+    EXPECT_TRUE(w.Action("ReverttoSaved1")->isEnabled());
+    EXPECT_TRUE(w.Action("menyfil1")->isVisible());
+    EXPECT_EQ(w.Action("menyfil1")->text(), "&1 twill.hdx");
+    EXPECT_TRUE(w.Action("RecentSeparator")->isVisible());
+
+    // Clear All forgets the file; the recent item opens it again.
+    w.Action("All1")->trigger();
+    EXPECT_EQ(w.draft().ThreadingA[3], 0);
+    w.doc().Modified = false;
+    w.Action("menyfil1")->trigger();
+    EXPECT_EQ(w.draft().ThreadingA[3], 3);
+    EXPECT_EQ(w.doc().CurrentFile, chosenPath_);
+
+    // File > Open reads the chosen file.
+    w.draft().ThreadingA[3] = 0;
+    w.doc().Modified = false;
+    w.Action("FileOpenItem")->trigger();
+    EXPECT_EQ(w.draft().ThreadingA[3], 3);
+    EXPECT_TRUE(asked_.empty()) << "an unmodified draft is replaced without a question";
+}
+
+TEST_F(MainWindowTest, ClosingAModifiedDraftAsksFirst) {
+    TWform& w = Make(true);
+    ThreadSome(w.draft());
+    w.doc().Modified = true;
+    answer_ = 3; // Cancel: the window stays
+    EXPECT_FALSE(w.close());
+    ASSERT_EQ(asked_.size(), 1u);
+    EXPECT_EQ(asked_[0], "@globsavepres") << "a draft without a file: \"Save present pattern?\"";
+    EXPECT_TRUE(w.isVisible());
+
+    answer_ = 1; // Yes, but the save dialog is cancelled: still open
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+
+    answer_ = 1; // Yes with a file: saved, then closed
+    chosenPath_ = dir_->path() + "/kept.hdx";
+    EXPECT_TRUE(w.close());
+    EXPECT_TRUE(QFileInfo::exists(chosenPath_));
+}
+
+TEST_F(MainWindowTest, ClosingWithNoDiscardsWithoutSaving) {
+    TWform& w = Make(true);
+    w.doc().Modified = true;
+    answer_ = 2;
+    chosenPath_ = dir_->path() + "/never.hdx";
+    EXPECT_TRUE(w.close());
+    EXPECT_FALSE(QFileInfo::exists(chosenPath_));
+}
+
+TEST_F(MainWindowTest, AFileNamedOnTheCommandLineOpensWhenShown) {
+    auto d = std::make_unique<Draft>();
+    ThreadSome(*d);
+    const QString path = dir_->path() + "/from the command line.hdx";
+    ASSERT_TRUE(WriteCdPatternFile(*d, path, false).ok);
+    StartupEnvironment env = Env();
+    // Unquoted, a path with blanks arrives split into several arguments.
+    env.arguments = path.split(' ');
+    window_ = std::make_unique<TWform>(env);
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window_->draft().ThreadingA[2], 2);
+    EXPECT_EQ(window_->doc().CurrentFile, path);
+    EXPECT_FALSE(window_->doc().Modified);
+}
+
+} // namespace hm::testing
