@@ -17,9 +17,9 @@
 #include "view/blendliftplandialog.h"
 #include "view/filecommandhost.h"
 #include "view/filecommandtexts.h"
-#include "view/messagebox.h"
 #include "view/loadhdmdialog.h"
 #include "view/loadhdxdialog.h"
+#include "view/messagebox.h"
 #include "view/newpatterndialog.h"
 #include "view/recentfilesmenu.h"
 #include "view/recoverystore.h"
@@ -336,23 +336,36 @@ bool FileCommands::SaveAs() {
     return SaveTo(path);
 }
 
-bool FileCommands::SaveTo(const QString& chosen) {
-    // An .hdx file named like a picture or an .hdm file would be read by the wrong
-    // reader when it is opened again.
-    const QString path = WithExtensionFor(chosen, FileKind::Hdx);
+// Writes a file of the given kind: a name of another kind gets the right
+// extension (asking before it replaces a file of that name), the writer runs
+// under the busy cursor, and a failure is shown. Returns the path written, or
+// an empty string.
+QString FileCommands::WriteChecked(const QString& chosen, FileKind kind,
+                                   const std::function<SaveResult(const QString&)>& write) {
+    // A file named like a picture or a file of the other format would be read by
+    // the wrong reader when it is opened again.
+    const QString path = WithExtensionFor(chosen, kind);
     if (path != chosen && QFileInfo::exists(path) &&
         ShowMessageBox(host_.DialogParent(), {MessageKind::Question, "@replacefile",
                                               (u' ' + path).toStdString()}) != BoxAnswer::Yes)
-        return false;
+        return {};
     SaveResult result;
     {
         BusyCursor busy;
-        result = WriteCdPatternFile(host_.HostDraft(), path, host_.HostSettings().values.Lagrpos);
+        result = write(path);
     }
     if (!result.ok) {
         ShowMessageBox(host_.DialogParent(), result.error);
-        return false;
+        return {};
     }
+    return path;
+}
+
+bool FileCommands::SaveTo(const QString& chosen) {
+    const QString path = WriteChecked(chosen, FileKind::Hdx, [this](const QString& p) {
+        return WriteCdPatternFile(host_.HostDraft(), p, host_.HostSettings().values.Lagrpos);
+    });
+    if (path.isEmpty()) return false;
     host_.SetCurrentFile(path);
     host_.SetRevertAvailable(true);
     host_.SetModified(false);
@@ -370,21 +383,9 @@ bool FileCommands::SaveToHdm() {
 }
 
 bool FileCommands::SaveHdmTo(const QString& chosen) {
-    const QString path = WithExtensionFor(chosen, FileKind::Hdm);
-    if (path != chosen && QFileInfo::exists(path) &&
-        ShowMessageBox(host_.DialogParent(), {MessageKind::Question, "@replacefile",
-                                              (u' ' + path).toStdString()}) != BoxAnswer::Yes)
-        return false;
-    SaveResult result;
-    {
-        BusyCursor busy;
-        result = WritePatternFile(host_.HostDraft(), path);
-    }
-    if (!result.ok) {
-        ShowMessageBox(host_.DialogParent(), result.error);
-        return false;
-    }
-    return true;
+    return !WriteChecked(chosen, FileKind::Hdm, [this](const QString& p) {
+                return WritePatternFile(host_.HostDraft(), p);
+            }).isEmpty();
 }
 
 bool FileCommands::NewPattern() {

@@ -95,6 +95,8 @@ class FileCommands : public QObject {
 
   private:
     QString ChoosePath(FileDialogKind kind);
+    QString WriteChecked(const QString& chosen, FileKind kind,
+                         const std::function<SaveResult(const QString&)>& write);
     QString RunFileDialog(FileDialogKind kind);
     ReadResult ReadWhole(const QString& path, FileKind kind);
     void StepsAfterWholeRead(const QString& path, FileKind kind, const ReadResult& result);
