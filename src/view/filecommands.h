@@ -12,6 +12,7 @@
 
 #include "files/openfile.h"
 #include "files/patternio.h"
+#include "files/savefile.h"
 
 class QAction;
 class QMenu;
