@@ -13,8 +13,6 @@ namespace hm {
 
 namespace {
 
-int rememberedMode = 0; // index into the radio group: Append
-
 constexpr BlendMode modeOf[4] = {BlendMode::Append, BlendMode::Add, BlendMode::Invert,
                                  BlendMode::Subtract};
 
@@ -38,7 +36,7 @@ TBlendDlg::TBlendDlg(QWidget* parent) : QDialog(parent) {
         groupLayout->addWidget(r);
         modes_[static_cast<size_t>(i)] = r;
     }
-    modes_[static_cast<size_t>(rememberedMode)]->setChecked(true);
+    modes_[0]->setChecked(true); // every blend starts on Append
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
@@ -63,17 +61,6 @@ BlendMode TBlendDlg::Mode() const {
     for (int i = 0; i < 4; ++i)
         if (modes_[static_cast<size_t>(i)]->isChecked()) return modeOf[i];
     return BlendMode::Append;
-}
-
-void TBlendDlg::ResetRemembered() {
-    rememberedMode = 0;
-}
-
-void TBlendDlg::done(int result) {
-    if (result == QDialog::Accepted)
-        for (int i = 0; i < 4; ++i)
-            if (modes_[static_cast<size_t>(i)]->isChecked()) rememberedMode = i;
-    QDialog::done(result);
 }
 
 } // namespace hm

@@ -19,10 +19,6 @@ class TBlendDlg : public QDialog {
     explicit TBlendDlg(QWidget* parent = nullptr);
 
     BlendMode Mode() const;
-    static void ResetRemembered(); // Append
-
-  protected:
-    void done(int result) override;
 
   private:
     std::array<QRadioButton*, 4> modes_{};

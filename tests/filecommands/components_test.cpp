@@ -37,7 +37,6 @@ class ComponentsTest : public ::testing::Test {
     void SetUp() override {
         TLoadHdmDlg::ResetRemembered();
         TLoadHdxDlg::ResetRemembered();
-        TBlendDlg::ResetRemembered();
         host = std::make_unique<FakeHost>(dir.filePath("settings.ini"));
         commands = std::make_unique<FileCommands>(*host, nullptr, dir.filePath("recovery"));
         *host->draft = *MakeComplexDraft(0);
