@@ -373,7 +373,9 @@ void KeyboardEntry::LiftplanKey(EntryKeyPress k) {
         break;
     case EntryKey::Insert:
     case EntryKey::Delete: {
-        if (row_ >= visiblePicks_ || Pick() > d_.Picks) break;
+        // Unlike the threading and treadling modes, the liftplan mode also
+        // inserts and deletes in the last visible row.
+        if (Pick() > d_.Picks) break;
         const PickArrays one{true, false, false, false};
         if (k.key == EntryKey::Insert)
             InsertPicks(d_, Pick(), 1, one);

@@ -70,6 +70,8 @@ EntryKeyPress EntryKeyOf(int key, Qt::KeyboardModifiers mods) {
     case Qt::Key_Space:
     case Qt::Key_Plus:
         return {EntryKey::Toggle};
+    case Qt::Key_Equal: // the main keyboard's plus key where "+" needs Shift
+        return keypad ? EntryKeyPress{EntryKey::Other} : EntryKeyPress{EntryKey::Toggle};
     case Qt::Key_Period:
         return keypad ? EntryKeyPress{EntryKey::Other} : EntryKeyPress{EntryKey::Period};
     default:

@@ -304,6 +304,8 @@ void TWform::closeEvent(QCloseEvent* event) {
 
 void TWform::Update() {
     if (!draftView_) return;
+    // A full clear of the drawing area ends the selection.
+    DropSelection();
     draftView_->setDesignGridStyle(settings_->values.DesignGrid);
     draftView_->Update();
     UpdateViewChecks();
@@ -317,6 +319,7 @@ void TWform::RepaintDraft() {
 
 void TWform::ClearAndRepaint() {
     if (!draftView_) return;
+    DropSelection();
     draftView_->ClearAndRepaint();
     UpdateViewChecks();
 }

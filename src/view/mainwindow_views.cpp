@@ -249,7 +249,9 @@ void TWform::UpdateScrollBars() {
         offset = std::clamp(offset, 0, maxPos);
         const QSignalBlocker block(bar);
         bar->setRange(0, maxPos);
-        bar->setPageStep(a.visible);
+        // A click in the trough moves one thread less than a page, so that one
+        // row or column stays in view.
+        bar->setPageStep(std::max(1, a.visible - 1));
         bar->setSingleStep(1);
         bar->setValue(a.reversed ? maxPos - offset : offset);
     }

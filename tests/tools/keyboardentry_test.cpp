@@ -222,6 +222,15 @@ TEST_F(KeyboardEntryTest, LiftplanRowsAreClampedAndColumnsWrap) {
     e.Press(EntryKey::Delete);
     EXPECT_TRUE(d.GetLiftplan(1, 3));
     EXPECT_TRUE(d.GetLiftplan(2, 4));
+    // The liftplan mode inserts in the last visible row too.
+    d.SetLiftplan(5, 6, true);
+    e.Press(EntryKey::End);
+    e.Press(EntryKey::Insert);
+    EXPECT_FALSE(d.GetLiftplan(5, 6));
+    EXPECT_TRUE(d.GetLiftplan(6, 6));
+    e.Press(EntryKey::Delete);
+    EXPECT_TRUE(d.GetLiftplan(5, 6));
+    e.Press(EntryKey::Home);
     // Treadle 1 on the right: the arrows follow the screen.
     d.ShaftOneAtBottom = false;
     e.Press(EntryKey::Left);

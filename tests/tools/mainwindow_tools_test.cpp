@@ -57,6 +57,12 @@ TEST_F(MainWindowToolsTest, SelectionSizeShowsInPanelZeroAndResetToolEndsIt) {
     QTest::mouseRelease(View(), Qt::LeftButton, {}, Cell(L().EndColumn(7), v));
     EXPECT_EQ(Panel(0), "  5");
     EXPECT_TRUE(w.HasSelection());
+    // A full repaint (here a zoom change) clears the drawing area and ends it.
+    w.SetZoomSlider(w.draft().Zoom - 1);
+    EXPECT_FALSE(w.HasSelection());
+    QTest::mousePress(View(), Qt::LeftButton, {}, Cell(L().EndColumn(3), v));
+    QTest::mouseRelease(View(), Qt::LeftButton, {}, Cell(L().EndColumn(3), v));
+    ASSERT_TRUE(w.HasSelection());
     // A right click leaves for the line tool and drops the selection.
     QTest::mouseClick(View(), Qt::RightButton, {}, Cell(L().EndColumn(3), v));
     EXPECT_FALSE(w.view().SelectionTool);
