@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <algorithm>
 
 namespace hm {
 
@@ -32,13 +33,18 @@ StatusLine::StatusLine(QWidget* parent) : QStatusBar(parent) {
 void StatusLine::UpdatePanelWidths() {
     for (int i = 1; i < PanelCount - 1; ++i)
         panels_[static_cast<size_t>(i)]->setFixedWidth(StartWidths[i]);
+    // The shed panel is as wide as "Sinking" plus a margin, and wider when the
+    // word in the current language needs it, so that it is never cut.
     const QFontMetrics fm(panels_[5]->font());
-    panels_[5]->setFixedWidth(fm.horizontalAdvance(QStringLiteral("Sinking")) + 32);
+    const int text = std::max(fm.horizontalAdvance(QStringLiteral("Sinking")),
+                              fm.horizontalAdvance(panels_[5]->text()));
+    panels_[5]->setFixedWidth(text + 32);
 }
 
 void StatusLine::SetPanelText(int panel, const QString& text) {
     if (panel < 0 || panel >= PanelCount) return;
     panels_[static_cast<size_t>(panel)]->setText(text);
+    if (panel == 5) UpdatePanelWidths();
 }
 
 QString StatusLine::PanelText(int panel) const {

@@ -1,6 +1,7 @@
 // Start-up placement, stored values, titles and closing.
 
 #include <QDir>
+#include <QLabel>
 #include <QSlider>
 
 #include "mainwindow_fixture.h"
@@ -150,6 +151,22 @@ TEST_F(MainWindowTest, StatusLineHasSixPanelsWithRangesAndShed) {
     EXPECT_EQ(s->PanelText(0), "  4 x 5");
     w.ResetTool();
     EXPECT_TRUE(s->PanelText(0).isEmpty());
+}
+
+TEST_F(MainWindowTest, ShedPanelFitsTheWordOfEveryLanguage) {
+    TWform& w = Make(true);
+    for (int language : {1, 2, 3, 0}) {
+        w.SetLanguage(language);
+        for (bool sinking : {false, true}) {
+            w.draft().SinkingShed = sinking;
+            w.Update();
+            auto* panel = w.statusLine()->findChildren<QLabel*>().at(5);
+            const QString text = w.statusLine()->PanelText(5);
+            EXPECT_EQ(panel->text(), text);
+            EXPECT_GE(panel->width(), panel->fontMetrics().horizontalAdvance(text) + 32)
+                << text.toStdString();
+        }
+    }
 }
 
 } // namespace hm::testing
