@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "settings/multilang.h"
+#include "view/dialogbuttons.h"
 #include "view/filecommandtexts.h"
 
 namespace hm {
@@ -38,17 +39,7 @@ TBlendDlg::TBlendDlg(QWidget* parent) : QDialog(parent) {
     }
     modes_[0]->setChecked(true); // every blend starts on Append
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QVBoxLayout* buttons = OkCancelColumn(this);
     buttons->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(group);

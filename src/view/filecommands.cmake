@@ -18,6 +18,8 @@ list(APPEND HM_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/blendliftplandialog.h
     ${CMAKE_CURRENT_LIST_DIR}/newpatterndialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/newpatterndialog.h
+    ${CMAKE_CURRENT_LIST_DIR}/dialogbuttons.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dialogbuttons.h
 )
 list(APPEND HM_UI_RESOURCES
     ${CMAKE_CURRENT_LIST_DIR}/filecommands_lang.qrc

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "settings/multilang.h"
+#include "view/dialogbuttons.h"
 #include "view/filecommandtexts.h"
 
 namespace hm {
@@ -42,27 +43,13 @@ TLoadHdmDlg::TLoadHdmDlg(bool designMode, bool patternTieupOn, QWidget* parent) 
     boxes_[Threading]->setEnabled(threadingOffered);
     boxes_[Liftplan]->setEnabled(liftplanOffered);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    help->setObjectName(QStringLiteral("HelpButton"));
-    blendButton_ = new QPushButton(QStringLiteral("Blend Liftplan..."), this);
-    blendButton_->setObjectName(QStringLiteral("BlendButton"));
+    QVBoxLayout* buttons = OkCancelColumn(this);
+    QPushButton* help = AddColumnButton(buttons, this, "HelpButton", "Help");
+    buttons->addSpacing(12);
+    blendButton_ = AddColumnButton(buttons, this, "BlendButton", "Blend Liftplan...");
     blendButton_->setVisible(liftplanOffered);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, &TLoadHdmDlg::HelpRequested);
     connect(blendButton_, &QPushButton::clicked, this, [this] { done(BlendRequested); });
-
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
-    buttons->addSpacing(12);
-    buttons->addWidget(blendButton_);
     buttons->addStretch();
 
     auto* layout = new QHBoxLayout(this);
@@ -73,10 +60,7 @@ TLoadHdmDlg::TLoadHdmDlg(bool designMode, bool patternTieupOn, QWidget* parent) 
 }
 
 HdmComponents TLoadHdmDlg::Selection() const {
-    auto taken = [this](Box b) {
-        const QCheckBox* box = boxes_[static_cast<size_t>(b)];
-        return box->isEnabled() && box->isChecked();
-    };
+    auto taken = [this](Box b) { return BoxTaken(boxes_[static_cast<size_t>(b)]); };
     HdmComponents c = HdmComponents::None();
     c.threading = taken(Threading);
     c.liftplan = taken(Liftplan);

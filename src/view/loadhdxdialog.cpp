@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "settings/multilang.h"
+#include "view/dialogbuttons.h"
 #include "view/filecommandtexts.h"
 
 namespace hm {
@@ -64,21 +65,9 @@ TLoadHdxDlg::TLoadHdxDlg(bool patternThreadingOn, bool threadingBOn, bool treadl
     boxes_[ThreadingB]->setEnabled(threadingBOn);
     boxes_[TreadlingB]->setEnabled(treadlingBOn);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
-    help->setObjectName(QStringLiteral("HelpButton"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    QVBoxLayout* buttons = OkCancelColumn(this);
+    QPushButton* help = AddColumnButton(buttons, this, "HelpButton", "Help");
     connect(help, &QPushButton::clicked, this, &TLoadHdxDlg::HelpRequested);
-
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
     buttons->addStretch();
 
     auto* layout = new QHBoxLayout(this);
@@ -98,10 +87,7 @@ void TLoadHdxDlg::ApplyKeyCaptions() {
 }
 
 HdxComponents TLoadHdxDlg::Selection() const {
-    auto taken = [this](Box b) {
-        const QCheckBox* box = boxes_[static_cast<size_t>(b)];
-        return box->isEnabled() && box->isChecked();
-    };
+    auto taken = [this](Box b) { return BoxTaken(boxes_[static_cast<size_t>(b)]); };
     HdxComponents c = HdxComponents::None();
     c.patternThreading = taken(PatternThreading);
     c.liftplan = taken(Liftplan);

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "settings/multilang.h"
+#include "view/dialogbuttons.h"
 #include "view/filecommandtexts.h"
 
 namespace hm {
@@ -71,22 +72,12 @@ TNewPatternDlg::TNewPatternDlg(int savedShafts, bool savedSinkingShed, QWidget* 
     defaultPalette_->setObjectName(QStringLiteral("DefaultPaletteBox"));
     defaultPalette_->setChecked(rememberedDefaultPalette);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
     auto* fields = new QVBoxLayout;
     fields->addLayout(sizeForm);
     fields->addWidget(shaftsGroup_);
     fields->addWidget(shed);
     fields->addWidget(defaultPalette_);
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QVBoxLayout* buttons = OkCancelColumn(this);
     buttons->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(fields);
