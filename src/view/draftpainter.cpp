@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "view/viewareas.h"
+
 namespace hm {
 
 namespace {
@@ -11,20 +13,6 @@ constexpr ViewArea kThreadings[] = {ViewArea::PatternThreading, ViewArea::Thread
                                     ViewArea::ThreadingB};
 constexpr ViewArea kTreadlings[] = {ViewArea::TreadlingA, ViewArea::TreadlingB};
 constexpr TieupKind kTieups[] = {TieupKind::AA, TieupKind::AB, TieupKind::BA, TieupKind::BB};
-
-ViewArea AreaOfTieup(TieupKind k) {
-    switch (k) {
-    case TieupKind::AA:
-        return ViewArea::TieupAA;
-    case TieupKind::AB:
-        return ViewArea::TieupAB;
-    case TieupKind::BA:
-        return ViewArea::TieupBA;
-    case TieupKind::BB:
-        return ViewArea::TieupBB;
-    }
-    return ViewArea::TieupAA;
-}
 
 } // namespace
 
@@ -59,27 +47,11 @@ bool DraftPainter::PickValid(int j) const {
 }
 
 const OneBasedBytes<MaxEnds>* DraftPainter::ThreadingArray(ViewArea area) const {
-    switch (area) {
-    case ViewArea::PatternThreading:
-        return &d_.PatternThreading;
-    case ViewArea::ThreadingA:
-        return &d_.ThreadingA;
-    case ViewArea::ThreadingB:
-        return &d_.ThreadingB;
-    default:
-        return nullptr;
-    }
+    return ThreadingOfArea(d_, area);
 }
 
 const OneBasedBytes<MaxPicks>* DraftPainter::TreadlingArray(ViewArea area) const {
-    switch (area) {
-    case ViewArea::TreadlingA:
-        return &d_.TreadlingA;
-    case ViewArea::TreadlingB:
-        return &d_.TreadlingB;
-    default:
-        return nullptr;
-    }
+    return TreadlingOfArea(d_, area);
 }
 
 bool DraftPainter::AreaShown(ViewArea area) const {

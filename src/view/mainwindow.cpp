@@ -27,6 +27,7 @@
 #include "view/helpbrowser.h"
 #include "view/mainwindow_statusline.h"
 #include "view/messagebox.h"
+#include "view/mousetools.h"
 #include "view/noteswindow.h"
 
 // Resources compiled into the static libraries are registered here, once.
@@ -349,20 +350,7 @@ void TWform::DisableUndo() {
 }
 
 void TWform::EraseMarks(ViewArea area) {
-    if (!draftView_ || draft_->DesignMode || view_.FabricView) return;
-    switch (area) {
-    case ViewArea::PatternThreading:
-    case ViewArea::ThreadingA:
-    case ViewArea::ThreadingB:
-        draftView_->EraseThreadingMarks(area);
-        break;
-    case ViewArea::TreadlingA:
-    case ViewArea::TreadlingB:
-        draftView_->EraseTreadlingMarks(area);
-        break;
-    default:
-        break;
-    }
+    if (tools_) tools_->EraseMarks(area);
 }
 
 void TWform::ResetTool() {

@@ -10,57 +10,11 @@
 #include "view/draftview.h"
 #include "view/mouseedit.h"
 #include "view/tooloverlay.h"
+#include "view/viewareas.h"
 
 namespace hm {
 
 namespace {
-
-bool IsThreading(ViewArea a) {
-    return a == ViewArea::PatternThreading || a == ViewArea::ThreadingA ||
-           a == ViewArea::ThreadingB;
-}
-bool IsTreadling(ViewArea a) {
-    return a == ViewArea::TreadlingA || a == ViewArea::TreadlingB;
-}
-bool IsTieup(ViewArea a) {
-    return a == ViewArea::TieupAA || a == ViewArea::TieupAB || a == ViewArea::TieupBA ||
-           a == ViewArea::TieupBB;
-}
-bool IsColourBar(ViewArea a) {
-    return a == ViewArea::WarpColors || a == ViewArea::WeftColors;
-}
-
-TieupKind KindOf(ViewArea a) {
-    switch (a) {
-    case ViewArea::TieupAB:
-        return TieupKind::AB;
-    case ViewArea::TieupBA:
-        return TieupKind::BA;
-    case ViewArea::TieupBB:
-        return TieupKind::BB;
-    default:
-        return TieupKind::AA;
-    }
-}
-
-OneBasedBytes<MaxEnds>& ThreadingOf(Draft& d, ViewArea a) {
-    if (a == ViewArea::PatternThreading) return d.PatternThreading;
-    if (a == ViewArea::ThreadingB) return d.ThreadingB;
-    return d.ThreadingA;
-}
-
-const OneBasedBytes<MaxEnds>& ThreadingOf(const Draft& d, ViewArea a) {
-    if (a == ViewArea::PatternThreading) return d.PatternThreading;
-    if (a == ViewArea::ThreadingB) return d.ThreadingB;
-    return d.ThreadingA;
-}
-
-OneBasedBytes<MaxPicks>& TreadlingOf(Draft& d, ViewArea a) {
-    return a == ViewArea::TreadlingB ? d.TreadlingB : d.TreadlingA;
-}
-const OneBasedBytes<MaxPicks>& TreadlingOf(const Draft& d, ViewArea a) {
-    return a == ViewArea::TreadlingB ? d.TreadlingB : d.TreadlingA;
-}
 
 void SortUnique(std::vector<int>& v) {
     std::sort(v.begin(), v.end());
@@ -122,10 +76,10 @@ bool MouseTools::eventFilter(QObject* watched, QEvent* event) {
 
 CellPoint MouseTools::CellAt(ViewArea area, int x, int y) const {
     const DraftLayout& l = L();
-    if (IsThreading(area)) return {l.EndIndexAt(x), l.ShaftAt(area, y)};
-    if (IsTreadling(area) || area == ViewArea::Liftplan)
+    if (IsThreadingArea(area)) return {l.EndIndexAt(x), l.ShaftAt(area, y)};
+    if (IsTreadlingArea(area) || area == ViewArea::Liftplan)
         return {l.TreadleAt(area, x), l.PickIndexAt(y)};
-    if (IsTieup(area)) return {l.TreadleAt(area, x), l.ShaftAt(area, y)};
+    if (IsTieupArea(area)) return {l.TreadleAt(area, x), l.ShaftAt(area, y)};
     if (area == ViewArea::WarpColors) return {l.EndIndexAt(x), 1};
     if (area == ViewArea::WeftColors) return {1, l.PickIndexAt(y)};
     if (area == ViewArea::Drawdown) return {l.EndIndexAt(x), l.PickIndexAt(y)};
@@ -138,10 +92,10 @@ bool MouseTools::ValidCell(ViewArea area, CellPoint p) const {
     auto pickOk = [&](int j) {
         return j >= 1 && j <= l.visiblePicks && j + l.firstPick <= MaxPicks;
     };
-    if (IsThreading(area)) return endOk(p.x) && p.y >= 1 && p.y <= l.ShaftCount(area);
-    if (IsTreadling(area) || area == ViewArea::Liftplan)
+    if (IsThreadingArea(area)) return endOk(p.x) && p.y >= 1 && p.y <= l.ShaftCount(area);
+    if (IsTreadlingArea(area) || area == ViewArea::Liftplan)
         return pickOk(p.y) && p.x >= 1 && p.x <= l.TreadleCount(area);
-    if (IsTieup(area))
+    if (IsTieupArea(area))
         return p.x >= 1 && p.x <= l.TreadleCount(area) && p.y >= 1 && p.y <= l.ShaftCount(area);
     if (area == ViewArea::WarpColors) return endOk(p.x);
     if (area == ViewArea::WeftColors) return pickOk(p.y);
@@ -160,7 +114,7 @@ void MouseTools::ShowCellInfoAt(int x, int y) {
     }
     const int end = p.x + l.firstEnd;
     const int pick = p.y + l.firstPick;
-    if (IsThreading(area))
+    if (IsThreadingArea(area))
         hooks_.showCellInfo(1, end, p.y);
     else if (area == ViewArea::Liftplan)
         hooks_.showCellInfo(2, p.x, pick);
@@ -170,9 +124,9 @@ void MouseTools::ShowCellInfoAt(int x, int y) {
         hooks_.showCellInfo(4, end, D().WarpColors[end]);
     else if (area == ViewArea::WeftColors)
         hooks_.showCellInfo(5, D().WeftColors[pick], pick);
-    else if (IsTieup(area))
+    else if (IsTieupArea(area))
         hooks_.showCellInfo(6, p.x, p.y);
-    else if (IsTreadling(area))
+    else if (IsTreadlingArea(area))
         hooks_.showCellInfo(7, p.x, pick);
 }
 
@@ -211,7 +165,7 @@ void MouseTools::MouseDown(int x, int y, Qt::MouseButton button, Qt::KeyboardMod
     const CellPoint p = CellAt(area, x, y);
     if (!ValidCell(area, p)) return;
 
-    if (IsColourBar(area)) {
+    if (IsColourBarArea(area)) {
         const int index = area == ViewArea::WarpColors ? p.x : p.y;
         if (button == Qt::RightButton) {
             const int colour = area == ViewArea::WarpColors ? D().WarpColors[index + l.firstEnd]
@@ -296,14 +250,15 @@ void MouseTools::StartStroke(ViewArea area, int x, int y, Qt::MouseButton button
 
 void MouseTools::DrawPreview(DraftPainter& pt, ViewArea area, CellPoint p, bool on) {
     const DraftLayout& l = L();
-    if (IsThreading(area)) {
+    if (IsThreadingArea(area)) {
         pt.PaintThreadingCellAt(area, p.x, p.y, on);
-    } else if (IsTreadling(area)) {
+    } else if (IsTreadlingArea(area)) {
         pt.PaintTreadlingCellAt(area, p.y, p.x, on);
     } else if (area == ViewArea::Liftplan) {
         pt.PaintLiftplanCell(p.y, p.x, on);
-    } else if (IsTieup(area)) {
-        pt.PaintTieupCell(KindOf(area), p.y, p.x, on ? (stroke_.ctrl ? TiePattern : TieGround) : 0);
+    } else if (IsTieupArea(area)) {
+        pt.PaintTieupCell(TieupOfArea(area), p.y, p.x,
+                          on ? (stroke_.ctrl ? TiePattern : TieGround) : 0);
     } else if (area == ViewArea::Drawdown) {
         const Draft& d = D();
         const int end = p.x + l.firstEnd, pick = p.y + l.firstPick;
@@ -318,18 +273,18 @@ void MouseTools::DrawPreview(DraftPainter& pt, ViewArea area, CellPoint p, bool 
 void MouseTools::RestoreCell(DraftPainter& pt, ViewArea area, CellPoint p) {
     const DraftLayout& l = L();
     Draft& d = D();
-    if (IsThreading(area)) {
-        const int stored = ThreadingOf(d, area)[p.x + l.firstEnd];
+    if (IsThreadingArea(area)) {
+        const int stored = (*ThreadingOfArea(d, area))[p.x + l.firstEnd];
         pt.PaintThreadingCellAt(area, p.x, p.y, stored == p.y);
         pt.PaintThreadingCell(area, p.x, true);
-    } else if (IsTreadling(area)) {
-        const int stored = TreadlingOf(d, area)[p.y + l.firstPick];
+    } else if (IsTreadlingArea(area)) {
+        const int stored = (*TreadlingOfArea(d, area))[p.y + l.firstPick];
         pt.PaintTreadlingCellAt(area, p.y, p.x, stored == p.x);
         pt.PaintTreadlingCell(area, p.y, true);
     } else if (area == ViewArea::Liftplan) {
         pt.PaintLiftplanCell(p.y, p.x, d.GetLiftplan(p.y + l.firstPick, p.x));
-    } else if (IsTieup(area)) {
-        pt.PaintTieupCell(KindOf(area), p.y, p.x, d.GetTieup(KindOf(area), p.y, p.x));
+    } else if (IsTieupArea(area)) {
+        pt.PaintTieupCell(TieupOfArea(area), p.y, p.x, d.GetTieup(TieupOfArea(area), p.y, p.x));
     } else if (area == ViewArea::Drawdown) {
         const int u = l.EndColumn(p.x), v = l.PickRow(p.y);
         overlay_->RemovePreviewCell(l.geometry.designGridStyle ? l.InteriorRect(u, v)
@@ -342,12 +297,12 @@ void MouseTools::PenTo(CellPoint p) {
     if (static_cast<int>(stroke_.cells.size()) > MaxStrokeCells) return; // press + 1000
     const ViewArea area = stroke_.area;
     view_->Paint([&](DraftPainter& pt) {
-        if (IsThreading(area)) {
+        if (IsThreadingArea(area)) {
             // One mark per end: the stored one and this stroke's earlier ones go.
             pt.PaintThreadingCell(area, p.x, false);
             for (const CellPoint& c : stroke_.cells)
                 if (c.x == p.x) pt.PaintThreadingCellAt(area, c.x, c.y, false);
-        } else if (IsTreadling(area)) {
+        } else if (IsTreadlingArea(area)) {
             pt.PaintTreadlingCell(area, p.y, false);
             for (const CellPoint& c : stroke_.cells)
                 if (c.y == p.y) pt.PaintTreadlingCellAt(area, c.y, c.x, false);
@@ -361,8 +316,8 @@ void MouseTools::LineTo(CellPoint p) {
     stroke_.last = p;
     const ViewArea area = stroke_.area;
     std::vector<CellPoint> line = ComputeLine(stroke_.press, p);
-    if (IsThreading(area)) line = ReduceLine(line, ThreadAxis::Column);
-    if (IsTreadling(area)) line = ReduceLine(line, ThreadAxis::Row);
+    if (IsThreadingArea(area)) line = ReduceLine(line, ThreadAxis::Column);
+    if (IsTreadlingArea(area)) line = ReduceLine(line, ThreadAxis::Row);
     std::vector<CellPoint> kept;
     kept.reserve(line.size());
     for (const CellPoint& c : line)
@@ -380,8 +335,8 @@ void MouseTools::LineTo(CellPoint p) {
             if (!after.count({c.x, c.y})) RestoreCell(pt, area, c);
         for (const CellPoint& c : kept) {
             if (before.count({c.x, c.y})) continue;
-            if (IsThreading(area)) pt.PaintThreadingCell(area, c.x, false);
-            if (IsTreadling(area)) pt.PaintTreadlingCell(area, c.y, false);
+            if (IsThreadingArea(area)) pt.PaintThreadingCell(area, c.x, false);
+            if (IsTreadlingArea(area)) pt.PaintTreadlingCell(area, c.y, false);
             DrawPreview(pt, area, c, stroke_.pen);
         }
     });
@@ -396,8 +351,8 @@ bool MouseTools::ApplyStroke() {
     std::vector<int> touched;
     if (stroke_.cells.empty()) return false;
 
-    if (IsThreading(area)) {
-        auto& t = ThreadingOf(d, area);
+    if (IsThreadingArea(area)) {
+        auto& t = (*ThreadingOfArea(d, area));
         for (const CellPoint& c : stroke_.cells) {
             t[c.x + l.firstEnd] = static_cast<uint8_t>(pen ? c.y : 0);
             touched.push_back(c.x);
@@ -411,8 +366,8 @@ bool MouseTools::ApplyStroke() {
                 }
             },
             true);
-    } else if (IsTreadling(area)) {
-        auto& t = TreadlingOf(d, area);
+    } else if (IsTreadlingArea(area)) {
+        auto& t = (*TreadlingOfArea(d, area));
         for (const CellPoint& c : stroke_.cells) {
             t[c.y + l.firstPick] = static_cast<uint8_t>(pen ? c.x : 0);
             touched.push_back(c.y);
@@ -437,9 +392,9 @@ bool MouseTools::ApplyStroke() {
                 for (int j : touched) pt.PaintDrawdownRow(j);
             },
             true);
-    } else if (IsTieup(area)) {
+    } else if (IsTieupArea(area)) {
         const uint8_t value = pen ? (stroke_.ctrl ? TiePattern : TieGround) : TieNone;
-        for (const CellPoint& c : stroke_.cells) d.SetTieup(KindOf(area), c.y, c.x, value);
+        for (const CellPoint& c : stroke_.cells) d.SetTieup(TieupOfArea(area), c.y, c.x, value);
         view_->Paint(
             [&](DraftPainter& pt) {
                 for (int j = 1; j <= l.visiblePicks; ++j) pt.PaintDrawdownRow(j);
@@ -526,8 +481,8 @@ bool MouseTools::ApplySpan() {
 // ---------------------------------------------------------------- selection
 
 bool MouseTools::SameSelectionFamily(ViewArea a) const {
-    if (IsThreading(sel_.area)) return IsThreading(a);
-    if (IsTreadling(sel_.area)) return IsTreadling(a);
+    if (IsThreadingArea(sel_.area)) return IsThreadingArea(a);
+    if (IsTreadlingArea(sel_.area)) return IsTreadlingArea(a);
     return a == sel_.area;
 }
 
@@ -570,16 +525,16 @@ void MouseTools::SelectionMove(int x, int y, Qt::MouseButtons buttons) {
     CellPoint p = CellAt(area, x, y);
     if (!ValidCell(area, p)) return;
     // Threadings share their end columns, treadlings their pick rows.
-    if (IsThreading(sel_.area)) p.y = sel_.anchor.y;
-    if (IsTreadling(sel_.area)) p.x = sel_.anchor.x;
+    if (IsThreadingArea(sel_.area)) p.y = sel_.anchor.y;
+    if (IsTreadlingArea(sel_.area)) p.x = sel_.anchor.x;
     if (p == sel_.corner) return;
     const int w = std::abs(p.x - sel_.anchor.x) + 1;
     const int h = std::abs(p.y - sel_.anchor.y) + 1;
     if (hooks_.showSelectionSize) {
         const int kind = static_cast<int>(sel_.area);
-        if (IsThreading(sel_.area) || sel_.area == ViewArea::WarpColors)
+        if (IsThreadingArea(sel_.area) || sel_.area == ViewArea::WarpColors)
             hooks_.showSelectionSize(kind, w, 0);
-        else if (IsTreadling(sel_.area) || sel_.area == ViewArea::WeftColors)
+        else if (IsTreadlingArea(sel_.area) || sel_.area == ViewArea::WeftColors)
             hooks_.showSelectionSize(kind, 0, h);
         else
             hooks_.showSelectionSize(kind, w, h);
@@ -597,10 +552,10 @@ SelectionRange MouseTools::SelectionRect() const {
     r.colTo = std::max(sel_.anchor.x, sel_.corner.x);
     r.rowFrom = std::min(sel_.anchor.y, sel_.corner.y);
     r.rowTo = std::max(sel_.anchor.y, sel_.corner.y);
-    if (IsThreading(sel_.area)) {
+    if (IsThreadingArea(sel_.area)) {
         r.rowFrom = 1;
         r.rowTo = l.ShaftCount(sel_.area);
-    } else if (IsTreadling(sel_.area)) {
+    } else if (IsTreadlingArea(sel_.area)) {
         r.colFrom = 1;
         r.colTo = l.TreadleCount(sel_.area);
     } else if (sel_.area == ViewArea::WarpColors) {
@@ -633,10 +588,12 @@ void MouseTools::DrawSelection() {
             const CellPoint p{col, row};
             if (!ValidCell(a, p)) continue;
             const int end = col + l.firstEnd, pick = row + l.firstPick;
-            if (IsThreading(a)) {
-                add(l.EndColumn(col), l.ShaftRow(a, row), ThreadingOf(d, a)[end] == row, false);
-            } else if (IsTreadling(a)) {
-                add(l.TreadleColumn(a, col), l.PickRow(row), TreadlingOf(d, a)[pick] == col, false);
+            if (IsThreadingArea(a)) {
+                add(l.EndColumn(col), l.ShaftRow(a, row), (*ThreadingOfArea(d, a))[end] == row,
+                    false);
+            } else if (IsTreadlingArea(a)) {
+                add(l.TreadleColumn(a, col), l.PickRow(row), (*TreadlingOfArea(d, a))[pick] == col,
+                    false);
             } else if (a == ViewArea::Liftplan) {
                 add(l.TreadleColumn(a, col), l.PickRow(row), d.GetLiftplan(pick, col), false);
             } else if (a == ViewArea::WarpColors) {
@@ -656,7 +613,7 @@ void MouseTools::DrawSelection() {
     }
     const PixelRect outline{l.CellX(u0), l.CellY(v0), (u1 - u0 + 1) * l.cellW,
                             (v1 - v0 + 1) * l.cellH};
-    const bool always = IsColourBar(a) || a == ViewArea::Drawdown;
+    const bool always = IsColourBarArea(a) || a == ViewArea::Drawdown;
     const bool showOutline = always || l.zoom >= 7;
     const bool xorOutline = a == ViewArea::Drawdown && !l.geometry.designGridStyle;
     overlay_->SetSelection(std::move(cells), outline, showOutline, xorOutline);
@@ -676,9 +633,9 @@ void MouseTools::DropSelection() {
 void MouseTools::EraseMarks(ViewArea area) {
     const Draft& d = D();
     if (d.DesignMode || Hook(hooks_.fabricView)) return;
-    if (IsThreading(area)) {
+    if (IsThreadingArea(area)) {
         if (d.ShowThreading) view_->EraseThreadingMarks(area);
-    } else if (IsTreadling(area)) {
+    } else if (IsTreadlingArea(area)) {
         view_->EraseTreadlingMarks(area);
     }
 }
