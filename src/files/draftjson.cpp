@@ -83,7 +83,7 @@ class JsonWriter {
 
 } // namespace
 
-std::string MessageText(const Message& m) {
+std::string MessageKeyText(const Message& m) {
     return m.text + m.suffix;
 }
 
@@ -205,7 +205,7 @@ std::string DraftToJson(const Draft& d, const Messages& messages) {
         j.Key("kind");
         j.String(m.kind == MessageKind::Error ? "error" : "notice");
         j.Key("text");
-        j.String(MessageText(m));
+        j.String(MessageKeyText(m));
         j.Close('}');
     }
     j.Close(']');

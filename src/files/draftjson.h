@@ -13,6 +13,6 @@ namespace hm {
 std::string DraftToJson(const Draft& d, const Messages& messages);
 
 // English text of a message: fixed texts as they are, then the suffix.
-std::string MessageText(const Message& m);
+std::string MessageKeyText(const Message& m);
 
 } // namespace hm

@@ -1,6 +1,5 @@
 list(APPEND HM_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/blocks.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/cli_commands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/designfile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/draftjson.cpp
     ${CMAKE_CURRENT_LIST_DIR}/hdmreader.cpp

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <cstdio>
 
-#include "files/cli_commands.h"
+#include "app/cli/clicommands.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

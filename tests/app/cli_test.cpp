@@ -6,7 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "files/cli_commands.h"
+#include "app/cli/clicommands.h"
 #include "files/hdxfile.h"
 #include "filetestsupport.h"
 #include "model/drawdown.h"

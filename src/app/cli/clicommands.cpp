@@ -1,0 +1,58 @@
+#include "app/cli/clicommands.h"
+
+#include <QString>
+#include <array>
+
+namespace hm {
+
+namespace {
+
+struct CliCommand {
+    const char* name;
+    const char* usage; // the lines shown by --help, without the leading blanks
+    int (*run)(const QStringList& args, CliOutput& o);
+};
+
+const std::array<CliCommand, 4> Table = {{
+    {"info", "info FILE\n    one summary line per part of the draft", InfoCommand},
+    {"dump", "dump FILE\n    the whole draft as one JSON object", InfoCommand},
+    {"convert", "convert IN OUT\n    read IN and write OUT in the format of OUT's extension",
+     ConvertCommand},
+    {"drawdown",
+     "drawdown FILE OUT.bmp [--ends E] [--picks P]\n"
+     "    the drawdown of ends 1..E and picks 1..P as a black-and-white BMP\n"
+     "    (default: the used extent)",
+     DrawdownCommand},
+}};
+
+} // namespace
+
+std::string CliUsageText() {
+    std::string s = "Usage: heddlemark-cli COMMAND [ARGUMENTS]\n\n"
+                    "Headless tool for Heddlemark pattern files (.hdx, .hdm, .bmp).\n\n"
+                    "Commands:\n";
+    for (const CliCommand& c : Table) {
+        QString usage = QString::fromUtf8(c.usage);
+        s += "  " + usage.replace("\n", "\n  ").toStdString() + "\n";
+    }
+    s += "  --help\n      show this text\n  --version\n      show the program version\n";
+    return s;
+}
+
+int RunCli(const QStringList& args, CliOutput& o) {
+    if (args.isEmpty()) return Usage(o, "no command given");
+    const QString& command = args[0];
+    if (command == "--help" || command == "-h") {
+        o.out += CliUsageText();
+        return 0;
+    }
+    if (command == "--version") {
+        o.out += std::string("heddlemark-cli ") + HM_VERSION + "\n";
+        return 0;
+    }
+    for (const CliCommand& c : Table)
+        if (command == QLatin1String(c.name)) return c.run(args, o);
+    return Usage(o, "unknown command '" + command.toStdString() + "'");
+}
+
+} // namespace hm
