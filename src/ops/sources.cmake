@@ -4,3 +4,7 @@ list(APPEND HM_CORE_SOURCES
 list(APPEND HM_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/insertdelete.cpp
 )
+list(APPEND HM_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/designmode.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/designmode.h
+)

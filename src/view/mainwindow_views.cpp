@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "model/design.h"
+#include "ops/designmode.h"
 #include "settings/messages.h"
 #include "settings/settingsstore.h"
 #include "view/colorselector.h"
@@ -78,29 +79,22 @@ void TWform::SwitchToDraft() {
         view_.ZoomEventsOn = true;
     }
     if (d.DesignMode) {
-        const OneBasedBytes<MaxEnds> threadingBefore = d.PatternThreading;
-        int count = 0;
+        LeaveDesignResult left;
         {
             BusyCursor busy;
-            count = NumberColumns(d, DesignSize, DesignSize, true);
+            left = LeaveDesignMode(d, false, view_.VisibleEnds);
         }
-        if (count > MaxPatternShafts && Ask(MessageKind::Confirmation, "@emaxshafts") != 1) {
+        if (left == LeaveDesignResult::TooManyShafts) {
             // Stay in Design with the picture and the threading as they were.
-            d.PatternThreading = threadingBefore;
-            Update();
-            RefreshFabricWindow();
-            return;
-        }
-        {
+            if (Ask(MessageKind::Confirmation, "@emaxshafts") != 1) {
+                Update();
+                RefreshFabricWindow();
+                return;
+            }
             BusyCursor busy;
-            AnalyzeDesignFull(d);
+            LeaveDesignMode(d, true, view_.VisibleEnds);
         }
-        d.DesignMode = false;
         newPatternDesignMode_ = false;
-        d.FirstEnd = d.FirstPick = 0;
-        d.FabricFirstEnd = d.FabricFirstPick = 0;
-        const int visible = std::max(view_.VisibleEnds, 1);
-        if (d.PatternThreading.LastNonZero(visible) > 0) d.PatternThreadingOn = true;
     }
     Update();
     RefreshFabricWindow();
@@ -124,16 +118,13 @@ void TWform::SwitchToDesign() {
         }
     }
     view_.FabricView = false;
-    d.FirstEnd = d.FirstPick = 0;
-    d.FabricFirstEnd = d.FabricFirstPick = 0;
     view_.ZoomEventsOn = false;
     SetZoomSlider(d.Zoom);
     view_.ZoomEventsOn = true;
-    if (!wasDesign) {
+    {
         BusyCursor busy;
-        BuildDesign(d, DesignSize, DesignSize);
+        EnterDesignMode(d);
     }
-    d.DesignMode = true;
     newPatternDesignMode_ = true;
     Update();
     RefreshFabricWindow();

@@ -3,6 +3,8 @@
 #include <QString>
 #include <array>
 
+#include "settings/basemultilang.h"
+
 namespace hm {
 
 namespace {
@@ -13,7 +15,7 @@ struct CliCommand {
     int (*run)(const QStringList& args, CliOutput& o);
 };
 
-const std::array<CliCommand, 4> Table = {{
+const std::array<CliCommand, 5> Table = {{
     {"info", "info FILE\n    one summary line per part of the draft", InfoCommand},
     {"dump", "dump FILE\n    the whole draft as one JSON object", InfoCommand},
     {"convert", "convert IN OUT\n    read IN and write OUT in the format of OUT's extension",
@@ -23,6 +25,11 @@ const std::array<CliCommand, 4> Table = {{
      "    the drawdown of ends 1..E and picks 1..P as a black-and-white BMP\n"
      "    (default: the used extent)",
      DrawdownCommand},
+    {"apply",
+     "apply IN OUT [--seed N] --op \"OPERATION ARGS\" [--op ...]\n"
+     "    run operations in order, as the menu commands do after their dialogs,\n"
+     "    then write OUT; the operations:",
+     ApplyCommand},
 }};
 
 } // namespace
@@ -34,12 +41,24 @@ std::string CliUsageText() {
     for (const CliCommand& c : Table) {
         QString usage = QString::fromUtf8(c.usage);
         s += "  " + usage.replace("\n", "\n  ").toStdString() + "\n";
+        if (c.run == ApplyCommand) s += ApplyOperationsUsage();
     }
     s += "  --help\n      show this text\n  --version\n      show the program version\n";
     return s;
 }
 
-int RunCli(const QStringList& args, CliOutput& o) {
+int RunCli(const QStringList& arguments, CliOutput& o) {
+    // --lang L may stand anywhere after the command; it sets the language of
+    // every message and report.
+    QStringList args = arguments;
+    const int lang = args.indexOf("--lang");
+    if (lang > 0) {
+        static const QStringList codes = {"en", "de", "sv", "fi"};
+        const int language = lang + 1 < args.size() ? codes.indexOf(args[lang + 1]) : -1;
+        if (language < 0) return Usage(o, "--lang needs en, de, sv or fi");
+        SetLanguageEverywhere(language);
+        args.remove(lang, 2);
+    }
     if (args.isEmpty()) return Usage(o, "no command given");
     const QString& command = args[0];
     if (command == "--help" || command == "-h") {

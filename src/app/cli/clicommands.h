@@ -21,5 +21,8 @@ std::string CliUsageText();
 int InfoCommand(const QStringList& args, CliOutput& o); // info and dump
 int ConvertCommand(const QStringList& args, CliOutput& o);
 int DrawdownCommand(const QStringList& args, CliOutput& o);
+int ApplyCommand(const QStringList& args, CliOutput& o);
+// The --help lines of the apply operations.
+std::string ApplyOperationsUsage();
 
 } // namespace hm

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "app/cli/clicommands.h"
+#include "files/hdmfile.h"
+#include "files/hdxfile.h"
 #include "files/openfile.h"
 #include "files/savefile.h"
 #include "model/draft.h"
@@ -46,6 +48,34 @@ bool WriteOutputFile(const QString& path, const QByteArray& bytes, CliOutput& o)
     const SaveResult saved = SaveFileAtomically(path, bytes);
     if (!saved.ok) ReportMessages({saved.error}, o);
     return saved.ok;
+}
+
+namespace {
+
+QString Extension(const QString& path) {
+    const int dot = path.lastIndexOf('.');
+    return dot < 0 ? QString() : path.mid(dot).toLower();
+}
+
+} // namespace
+
+bool IsDraftOutput(const QString& path) {
+    const QString ext = Extension(path);
+    return ext == ".hdx" || ext == ".hdm";
+}
+
+std::string DraftOutputExtensions() {
+    return ".hdx or .hdm";
+}
+
+int WriteDraftFile(Draft& d, const QString& path, CliOutput& o) {
+    const SaveResult saved =
+        Extension(path) == ".hdm" ? WritePatternFile(d, path) : WriteCdPatternFile(d, path, true);
+    if (!saved.ok) {
+        ReportMessages({saved.error}, o);
+        return ExitFailure;
+    }
+    return 0;
 }
 
 } // namespace hm

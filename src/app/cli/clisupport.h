@@ -35,4 +35,12 @@ bool ParseNumber(const QString& text, int& value);
 // Writes bytes to a file atomically; reports a failure and returns false.
 bool WriteOutputFile(const QString& path, const QByteArray& bytes, CliOutput& o);
 
+// Whether the tool can write a draft to a file of this name (by extension).
+bool IsDraftOutput(const QString& path);
+// The extensions IsDraftOutput accepts, for usage messages.
+std::string DraftOutputExtensions();
+// Writes the draft in the format of the path's extension: 0, or ExitFailure
+// with the writer's message on standard error.
+int WriteDraftFile(Draft& d, const QString& path, CliOutput& o);
+
 } // namespace hm

@@ -7,4 +7,7 @@ list(APPEND HM_CLI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/infocommand.cpp
     ${CMAKE_CURRENT_LIST_DIR}/convertcommand.cpp
     ${CMAKE_CURRENT_LIST_DIR}/drawdowncommand.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/applycommand.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/applyoperations.h
+    ${CMAKE_CURRENT_LIST_DIR}/applymode.cpp
 )
