@@ -1,7 +1,7 @@
 // Heddlemark: the desktop program.
 #include <QApplication>
 
-#include "view/mainwindow.h"
+#include "window/mainwindow.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -14,9 +14,3 @@ list(APPEND HM_CORE_SOURCES
 list(APPEND HM_CORE_RESOURCES
     ${CMAKE_CURRENT_LIST_DIR}/lang/settings_lang.qrc
 )
-list(APPEND HM_UI_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/multilang.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/multilang.h
-    ${CMAKE_CURRENT_LIST_DIR}/controltranslator.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/controltranslator.h
-)

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "view/keyboardentry.h"
+#include "tools/keyboardentry.h"
 
 namespace hm {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "view/linecomputation.h"
+#include "tools/linecomputation.h"
 
 namespace hm {
 namespace {

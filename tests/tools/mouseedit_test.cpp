@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "view/mouseedit.h"
+#include "tools/mouseedit.h"
 
 namespace hm {
 namespace {

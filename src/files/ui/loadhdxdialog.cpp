@@ -1,0 +1,119 @@
+#include "files/ui/loadhdxdialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "files/ui/filecommandtexts.h"
+#include "settings/ui/multilang.h"
+#include "ui/dialogbuttons.h"
+
+namespace hm {
+
+namespace {
+
+constexpr int Boxes = 14;
+std::array<bool, Boxes> remembered{}; // nothing checked at the start of a run
+
+struct BoxSpec {
+    const char* name;
+    const char* key; // shared caption key, or nullptr for the dialog's own text
+    const char* text;
+};
+
+// In the order of the Box enumeration.
+constexpr BoxSpec specs[Boxes] = {
+    {"PatternThreadingBox", "@monsolv", "Pattern Threading"},
+    {"LiftplanBox", "@dragnota", "Liftplan"},
+    {"ThreadingABox", "@skaftgrupp_a", "Threading A"},
+    {"ThreadingBBox", "@skaftgrupp_b", "Threading B"},
+    {"TreadlingABox", "@trampning_a", "Treadling A"},
+    {"TreadlingBBox", "@trampning_b", "Treadling B"},
+    {"TieupAABox", "@tieup_aa", "Tie-up AA"},
+    {"TieupABBox", "@tieup_ab", "Tie-up AB"},
+    {"TieupBABox", "@tieup_ba", "Tie-up BA"},
+    {"TieupBBBox", "@tieup_bb", "Tie-up BB"},
+    {"WarpColorsBox", nullptr, "Warp Colors"},
+    {"WeftColorsBox", nullptr, "Weft Colors"},
+    {"PaletteBox", nullptr, "Color Palette"},
+    {"NoteBox", nullptr, "Note"},
+};
+
+} // namespace
+
+TLoadHdxDlg::TLoadHdxDlg(bool patternThreadingOn, bool threadingBOn, bool treadlingBOn,
+                         QWidget* parent)
+    : QDialog(parent) {
+    InitFileCommandResources();
+    setObjectName(QStringLiteral("TLoadHdxDlg"));
+    setWindowTitle(QStringLiteral("Load components"));
+    setModal(true);
+
+    auto* grid = new QGridLayout;
+    for (int i = 0; i < BoxCount; ++i) {
+        auto* box = new QCheckBox(QString::fromLatin1(specs[i].text), this);
+        box->setObjectName(QString::fromLatin1(specs[i].name));
+        box->setChecked(remembered[static_cast<size_t>(i)]);
+        // Two columns: the draft's plans on the left, colours, palette and note below.
+        grid->addWidget(box, i < 10 ? i / 2 : 5 + (i - 10) / 2, i < 10 ? i % 2 : (i - 10) % 2);
+        boxes_[static_cast<size_t>(i)] = box;
+    }
+    boxes_[PatternThreading]->setEnabled(patternThreadingOn);
+    boxes_[Liftplan]->setEnabled(patternThreadingOn);
+    boxes_[ThreadingB]->setEnabled(threadingBOn);
+    boxes_[TreadlingB]->setEnabled(treadlingBOn);
+
+    QVBoxLayout* buttons = OkCancelColumn(this);
+    QPushButton* help = AddColumnButton(buttons, this, "HelpButton", "Help");
+    connect(help, &QPushButton::clicked, this, &TLoadHdxDlg::HelpRequested);
+    buttons->addStretch();
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    lang_ = new TMultiLang(this, QStringLiteral("loadhdx"));
+    lang_->AfterLanguageChanged = [this] { ApplyKeyCaptions(); };
+    ApplyKeyCaptions();
+}
+
+void TLoadHdxDlg::ApplyKeyCaptions() {
+    for (int i = 0; i < BoxCount; ++i)
+        if (specs[i].key)
+            boxes_[static_cast<size_t>(i)]->setText(
+                KeyCaption(specs[i].key, QString::fromLatin1(specs[i].text)));
+}
+
+HdxComponents TLoadHdxDlg::Selection() const {
+    auto taken = [this](Box b) { return BoxTaken(boxes_[static_cast<size_t>(b)]); };
+    HdxComponents c = HdxComponents::None();
+    c.patternThreading = taken(PatternThreading);
+    c.liftplan = taken(Liftplan);
+    c.threadingA = taken(ThreadingA);
+    c.threadingB = taken(ThreadingB);
+    c.treadlingA = taken(TreadlingA);
+    c.treadlingB = taken(TreadlingB);
+    c.tieupAA = taken(TieupAA);
+    c.tieupAB = taken(TieupAB);
+    c.tieupBA = taken(TieupBA);
+    c.tieupBB = taken(TieupBB);
+    c.warpColors = taken(WarpColors);
+    c.weftColors = taken(WeftColors);
+    c.palette = taken(Palette);
+    c.note = taken(Note);
+    return c;
+}
+
+void TLoadHdxDlg::ResetRemembered() {
+    remembered.fill(false);
+}
+
+void TLoadHdxDlg::done(int result) {
+    for (int i = 0; i < BoxCount; ++i)
+        remembered[static_cast<size_t>(i)] = boxes_[static_cast<size_t>(i)]->isChecked();
+    QDialog::done(result);
+}
+
+} // namespace hm

@@ -1,0 +1,103 @@
+#include "ui/messagebox.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "files/ui/filecommandtexts.h"
+
+namespace hm {
+
+namespace {
+
+constexpr int MaxBoxText = 255;
+
+MessageBoxAnswerer& Answerer() {
+    static MessageBoxAnswerer answerer;
+    return answerer;
+}
+
+QPushButton* AddButton(QMessageBox& box, const char* key, QMessageBox::ButtonRole role) {
+    return box.addButton(FileText(key), role);
+}
+
+} // namespace
+
+QString MessageBoxText(const Message& m) {
+    const QString key = QString::fromStdString(m.text);
+    QString text = (m.IsKey() ? FileText(key) : key) + QString::fromStdString(m.suffix);
+    if (m.kind == MessageKind::Question || m.kind == MessageKind::ThreeWay) text += u'?';
+    if (m.kind != MessageKind::Error && text.size() > MaxBoxText) text.truncate(MaxBoxText);
+    return text;
+}
+
+void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
+    Answerer() = std::move(answerer);
+}
+
+BoxAnswer ShowMessageBox(QWidget* parent, const Message& m) {
+    const QString text = MessageBoxText(m);
+    if (Answerer()) return Answerer()(m, text);
+    return ShowMessageBox(parent, m.kind, text);
+}
+
+BoxAnswer ShowMessageBox(QWidget* parent, MessageKind kind, const QString& text) {
+    QMessageBox box(parent);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setWindowTitle(kind == MessageKind::Error ? FileText("@errortitle")
+                                                  : QStringLiteral("Heddlemark"));
+    box.setText(text);
+    QPushButton* yes = nullptr;
+    QPushButton* no = nullptr;
+    QPushButton* cancel = nullptr;
+    switch (kind) {
+    case MessageKind::Information:
+        box.setIcon(QMessageBox::Information);
+        yes = AddButton(box, "@btnok", QMessageBox::AcceptRole);
+        box.setEscapeButton(yes);
+        break;
+    case MessageKind::Error:
+        box.setIcon(QMessageBox::Critical);
+        yes = AddButton(box, "@btnok", QMessageBox::AcceptRole);
+        box.setEscapeButton(yes);
+        break;
+    case MessageKind::Question:
+        box.setIcon(QMessageBox::Question);
+        yes = AddButton(box, "@btnyes", QMessageBox::YesRole);
+        no = AddButton(box, "@btnno", QMessageBox::NoRole);
+        box.setEscapeButton(no);
+        break;
+    case MessageKind::ThreeWay:
+    case MessageKind::Warning:
+        box.setIcon(kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::Question);
+        yes = AddButton(box, "@btnyes", QMessageBox::YesRole);
+        no = AddButton(box, "@btnno", QMessageBox::NoRole);
+        cancel = AddButton(box, "@btncancel", QMessageBox::RejectRole);
+        box.setEscapeButton(cancel);
+        break;
+    case MessageKind::Confirmation:
+        box.setIcon(QMessageBox::Information);
+        yes = AddButton(box, "@btnok", QMessageBox::AcceptRole);
+        cancel = AddButton(box, "@btncancel", QMessageBox::RejectRole);
+        box.setEscapeButton(cancel);
+        break;
+    }
+    if (yes) yes->setObjectName(QStringLiteral("YesButton"));
+    if (no) no->setObjectName(QStringLiteral("NoButton"));
+    if (cancel) cancel->setObjectName(QStringLiteral("CancelButton"));
+    box.setDefaultButton(yes);
+    box.exec();
+    const QAbstractButton* clicked = box.clickedButton();
+    if (clicked && clicked == yes) return BoxAnswer::Yes;
+    if (clicked && clicked == no) return BoxAnswer::No;
+    if (clicked && clicked == cancel) return BoxAnswer::Cancel;
+    // Closed without a button: the escape answer.
+    if (cancel) return BoxAnswer::Cancel;
+    if (no) return BoxAnswer::No;
+    return BoxAnswer::Yes;
+}
+
+void ShowMessages(QWidget* parent, const Messages& messages) {
+    for (const Message& m : messages) ShowMessageBox(parent, m);
+}
+
+} // namespace hm

@@ -1,0 +1,7 @@
+# The draft view widget and the overlay of the tools' temporary marks.
+list(APPEND HM_UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/draftview.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/draftview.h
+    ${CMAKE_CURRENT_LIST_DIR}/tooloverlay.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tooloverlay.h
+)

@@ -1,0 +1,466 @@
+// The main window's views and their transitions, the zoom slider, the scroll
+// bars, the mouse wheel, the tool keys and the status line texts.
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStatusTipEvent>
+#include <QSvgRenderer>
+#include <QToolBar>
+#include <QWheelEvent>
+#include <algorithm>
+
+#include "fabric/ui/colorselector.h"
+#include "model/design.h"
+#include "ops/designmode.h"
+#include "settings/messages.h"
+#include "settings/settingsstore.h"
+#include "view/ui/draftview.h"
+#include "window/mainwindow.h"
+#include "window/statusline.h"
+
+namespace hm {
+
+namespace {
+
+class BusyCursor {
+  public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+} // namespace
+
+// ---------------------------------------------------------------- colour selector
+
+void TWform::BuildColorSelector() {
+    colorSelector_ = new ColorSelector(toolBar_);
+    colorSelector_->SetDraft(draft_.get());
+    colorSelector_->setFocusPolicy(Qt::NoFocus);
+    toolBar_->addWidget(colorSelector_);
+    connect(colorSelector_, &ColorSelector::colorChosen, this, [this](int index) {
+        view_.CurrentColor = index;
+        if (slideBar_) slideBar_->setFocus();
+    });
+    colorSelector_->installEventFilter(this);
+}
+
+void TWform::SetCurrentColor(int index) {
+    view_.CurrentColor = std::clamp(index, 0, PaletteEntries - 1);
+    if (colorSelector_) colorSelector_->SetCurrentColor(view_.CurrentColor);
+}
+
+QCursor TWform::SelectionCursor() const {
+    QSvgRenderer svg(QStringLiteral(":/icons/selectcursor.svg"));
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    svg.render(&p);
+    p.end();
+    return QCursor(pm, 15, 15);
+}
+
+// ---------------------------------------------------------------- views
+
+void TWform::SwitchToDraft() {
+    Draft& d = *draft_;
+    if (!view_.FabricView && !d.DesignMode) return;
+    if (view_.FabricView) {
+        view_.FabricView = false;
+        view_.ZoomEventsOn = false;
+        SetZoomSlider(d.Zoom);
+        view_.ZoomEventsOn = true;
+    }
+    if (d.DesignMode) {
+        LeaveDesignResult left;
+        {
+            BusyCursor busy;
+            left = LeaveDesignMode(d, false, view_.VisibleEnds);
+        }
+        if (left == LeaveDesignResult::TooManyShafts) {
+            // Stay in Design with the picture and the threading as they were.
+            if (Ask(MessageKind::Confirmation, "@emaxshafts") != 1) {
+                Update();
+                RefreshFabricWindow();
+                return;
+            }
+            BusyCursor busy;
+            LeaveDesignMode(d, true, view_.VisibleEnds);
+        }
+        newPatternDesignMode_ = false;
+    }
+    Update();
+    RefreshFabricWindow();
+}
+
+void TWform::SwitchToDesign() {
+    Draft& d = *draft_;
+    const bool wasDesign = d.DesignMode;
+    if (!wasDesign && !view_.ExpertMode) {
+        const bool hasPattern = d.LastPatternEnd(d.Ends) > 0 || d.LastLiftplanPick(d.Picks) > 0;
+        if (hasPattern && (d.Ends > DesignSize || d.Picks > DesignSize) &&
+            (d.LastPatternEnd(MaxEnds) > DesignSize || d.LastLiftplanPick(MaxPicks) > DesignSize)) {
+            if (Ask(MessageKind::Confirmation, "@mesdesign1") != 1) return;
+        }
+        if (doc_.Modified && hasPattern) {
+            const int answer = Ask(MessageKind::ThreeWay, "@mesdesign");
+            if (answer == 3) return;
+            // Yes asks to save first; without a save command the switch is
+            // abandoned rather than pretending the draft was saved.
+            if (answer == 1 && !(saveAs_ && saveAs_())) return;
+        }
+    }
+    view_.FabricView = false;
+    view_.ZoomEventsOn = false;
+    SetZoomSlider(d.Zoom);
+    view_.ZoomEventsOn = true;
+    {
+        BusyCursor busy;
+        EnterDesignMode(d);
+    }
+    newPatternDesignMode_ = true;
+    Update();
+    RefreshFabricWindow();
+}
+
+void TWform::SwitchToFabricView(int kind) {
+    Draft& d = *draft_;
+    if (view_.FabricView && view_.FabricKind == kind) return;
+    if (!view_.FabricView && d.DesignMode) {
+        BusyCursor busy;
+        BuildLiftplanFromDesign(d, DesignSize, DesignSize);
+    }
+    const HasPatternResult has = d.HasPattern(view_.VisibleEnds, view_.VisiblePicks);
+    if (!has.ok) {
+        Ask(MessageKind::Information, "@globnopat");
+        return;
+    }
+    view_.FabricView = true;
+    view_.FabricKind = kind;
+    view_.ZoomEventsOn = false;
+    SetZoomSlider(kind == 2 ? view_.InterlacementZoom : d.FabricZoom);
+    view_.ZoomEventsOn = true;
+    Update();
+    if (kind != 2 && d.FabricCompression) statusLine_->SetPanelText(3, Text("@compressed"));
+}
+
+// ---------------------------------------------------------------- zoom
+
+void TWform::SetZoomSlider(int value) {
+    if (!slideBar_) return;
+    value = std::clamp(value, 1, 20);
+    if (slideBar_->value() == value) {
+        UpdateZoomLabel();
+        return;
+    }
+    slideBar_->setValue(value); // runs ZoomChanged
+}
+
+void TWform::ZoomChanged(int position) {
+    Draft& d = *draft_;
+    if (zPanel_) zPanel_->setText(QString::number(position));
+    if (view_.FabricView) {
+        int& zoom = view_.FabricKind == 2 ? view_.InterlacementZoom : d.FabricZoom;
+        if (position != zoom) {
+            zoom = position;
+            if (view_.ZoomEventsOn) Update();
+        }
+        return;
+    }
+    if (position == d.Zoom) return;
+    if (position > d.Zoom && !d.DesignMode && draftView_) {
+        const int largest = draftView_->LargestFittingZoom();
+        if (position > largest) {
+            SetZoomSlider(std::max(largest, 1)); // re-enters with the fitting zoom
+            return;
+        }
+    }
+    d.Zoom = position;
+    if (view_.ZoomEventsOn) Update();
+}
+
+void TWform::UpdateZoomLabel() {
+    if (!zPanel_) return;
+    const int z = !view_.FabricView       ? draft_->Zoom
+                  : view_.FabricKind == 2 ? view_.InterlacementZoom
+                                          : draft_->FabricZoom;
+    zPanel_->setText(QString::number(z));
+}
+
+// ---------------------------------------------------------------- layout follow-up
+
+void TWform::OnLaidOut() {
+    if (!draftView_) return;
+    const DraftLayout& l = draftView_->layout();
+    view_.VisibleEnds = l.visibleEnds;
+    view_.VisiblePicks = l.visiblePicks;
+    UpdateMenuState();
+    UpdateScrollBars();
+    ShowRanges();
+    UpdateZoomLabel();
+    if (statusLine_)
+        statusLine_->SetPanelText(5, Text(draft_->SinkingShed ? "@idsinking" : "@idrising"));
+}
+
+namespace {
+
+struct ScrollAxis {
+    int extent = 0;
+    int visible = 0;
+    bool reversed = false;
+};
+
+} // namespace
+
+static ScrollAxis AxisOf(const Draft& d, const ViewState& v, bool horizontal) {
+    ScrollAxis a;
+    a.extent = horizontal ? d.Ends : d.Picks;
+    if (d.DesignMode && !v.FabricView) a.extent = std::min(a.extent, DesignSize);
+    a.visible = std::max(horizontal ? v.VisibleEnds : v.VisiblePicks, 1);
+    a.reversed = horizontal ? d.ThreadingFromRight : (d.LiftplanFromBottom || v.FabricView);
+    return a;
+}
+
+void TWform::UpdateScrollBars() {
+    const Draft& d = *draft_;
+    for (bool horizontal : {true, false}) {
+        QScrollBar* bar = horizontal ? scrollH_ : scrollV_;
+        if (!bar) continue;
+        const ScrollAxis a = AxisOf(d, view_, horizontal);
+        const int maxPos = std::max(0, a.extent - a.visible);
+        int offset = horizontal ? (view_.FabricView ? d.FabricFirstEnd : d.FirstEnd)
+                                : (view_.FabricView ? d.FabricFirstPick : d.FirstPick);
+        offset = std::clamp(offset, 0, maxPos);
+        const QSignalBlocker block(bar);
+        bar->setRange(0, maxPos);
+        // A click in the trough moves one thread less than a page, so that one
+        // row or column stays in view.
+        bar->setPageStep(std::max(1, a.visible - 1));
+        bar->setSingleStep(1);
+        bar->setValue(a.reversed ? maxPos - offset : offset);
+    }
+}
+
+void TWform::HorizontalScrollEnded() {
+    ScrollEnded(true);
+}
+void TWform::VerticalScrollEnded() {
+    ScrollEnded(false);
+}
+
+void TWform::ScrollEnded(bool horizontal) {
+    Draft& d = *draft_;
+    QScrollBar* bar = horizontal ? scrollH_ : scrollV_;
+    const ScrollAxis a = AxisOf(d, view_, horizontal);
+    const int maxPos = std::max(0, a.extent - a.visible);
+    const int pos = std::clamp(bar->value(), 0, maxPos);
+    DisableUndo();
+    if (!view_.FabricView && !d.DesignMode) {
+        if (horizontal) {
+            EraseMarks(ViewArea::PatternThreading);
+            EraseMarks(ViewArea::ThreadingA);
+            EraseMarks(ViewArea::ThreadingB);
+        } else {
+            EraseMarks(ViewArea::TreadlingA);
+            EraseMarks(ViewArea::TreadlingB);
+        }
+    }
+    const int offset = std::clamp(a.reversed ? maxPos - pos : pos, 0, maxPos);
+    if (view_.FabricView) {
+        (horizontal ? d.FabricFirstEnd : d.FabricFirstPick) = offset;
+        ShowRanges();
+        Update();
+        return;
+    }
+    (horizontal ? d.FirstEnd : d.FirstPick) = offset;
+    ShowRanges();
+    if (!draftView_) return;
+    draftView_->Relayout();
+    if (HasSelection()) {
+        ResetTool();
+        RepaintDraft();
+    } else if (d.DesignMode) {
+        RepaintDraft();
+    } else if (horizontal) {
+        draftView_->RepaintColumnsFrom(1);
+    } else {
+        draftView_->RepaintRowsWithLiftplan(1, true);
+    }
+    DisableUndo();
+}
+
+void TWform::wheelEvent(QWheelEvent* event) {
+    if (view_.FabricView || !scrollV_) {
+        event->ignore();
+        return;
+    }
+    const int notches = event->angleDelta().y() / 120;
+    if (notches == 0) return;
+    // Turning the wheel towards the user moves to higher positions.
+    const int target =
+        std::clamp(scrollV_->value() - notches * 3, scrollV_->minimum(), scrollV_->maximum());
+    if (target != scrollV_->value()) scrollV_->setValue(target); // ends the scroll
+    event->accept();
+}
+
+// ---------------------------------------------------------------- keys
+
+bool TWform::HandleToolKey(int key) {
+    if (view_.MouseButtonDown || view_.FabricView) return false;
+    switch (key) {
+    case Qt::Key_S:
+        if (view_.SelectionTool) {
+            view_.LineOn = false;
+            ResetTool();
+        } else if (!view_.LineOn) {
+            view_.LineOn = true;
+            ResetTool();
+        } else {
+            SelectSpeedButtonClick();
+        }
+        break;
+    case Qt::Key_M:
+        if (!view_.SelectionTool) SelectSpeedButtonClick();
+        break;
+    case Qt::Key_L:
+        view_.LineOn = true;
+        ResetTool();
+        break;
+    case Qt::Key_P:
+        view_.LineOn = false;
+        ResetTool();
+        break;
+    case Qt::Key_Insert:
+        InsertAtMouse();
+        return true;
+    case Qt::Key_D:
+        if (draft_->DesignMode)
+            SwitchToDraft();
+        else
+            SwitchToDesign();
+        break;
+    default:
+        return false;
+    }
+    UpdateMenuState();
+    return true;
+}
+
+void TWform::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    if (HandleToolKey(event->key()))
+        event->accept();
+    else
+        QMainWindow::keyPressEvent(event);
+}
+
+bool TWform::eventFilter(QObject* watched, QEvent* event) {
+    // The window sees the tool keys before the colour selector does.
+    if (watched == colorSelector_ && event->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(event);
+        if (!(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && HandleToolKey(k->key()))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TWform::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        // Hints go to panel 0 of the status line.
+        if (statusLine_) statusLine_->SetPanelText(0, static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+// ---------------------------------------------------------------- status line
+
+void TWform::ShowRanges() {
+    if (!statusLine_) return;
+    const Draft& d = *draft_;
+    int firstEnd = d.FirstEnd, firstPick = d.FirstPick;
+    int ends = view_.VisibleEnds, picks = view_.VisiblePicks;
+    if (view_.FabricView) {
+        firstEnd = d.FabricFirstEnd;
+        firstPick = d.FabricFirstPick;
+        ends = std::min(ends, d.Ends);
+        picks = std::min(picks, d.Picks);
+    }
+    statusLine_->SetPanelText(
+        1, Text("@idwarp") + QStringLiteral(": %1-%2").arg(firstEnd + 1).arg(firstEnd + ends));
+    statusLine_->SetPanelText(
+        2, Text("@idweft") + QStringLiteral(": %1-%2").arg(firstPick + 1).arg(firstPick + picks));
+    statusLine_->SetPanelText(3, {});
+}
+
+void TWform::ShowCellInfo(int kind, int a, int b) {
+    if (!statusLine_) return;
+    if (a <= 0 && b <= 0) {
+        statusLine_->SetPanelText(3, {});
+        statusLine_->SetPanelText(4, {});
+        return;
+    }
+    auto label = [this](const char* key, int n) {
+        return (Text(QString::fromLatin1(key)) + QStringLiteral(": ")).left(20) +
+               QString::number(n);
+    };
+    QString p3, p4;
+    switch (kind) {
+    case 1:
+        p3 = label("@idend", a);
+        p4 = label("@idshaft", b);
+        break;
+    case 2:
+        p4 = label("@idshaft", a);
+        p3 = label("@idpick", b);
+        break;
+    case 3:
+        p3 = label("@idend", a);
+        p4 = label("@idpick", b);
+        break;
+    case 4:
+        p3 = label("@idend", a);
+        p4 = label("@idcolor", b);
+        break;
+    case 5:
+        p3 = label("@idpick", b);
+        p4 = label("@idcolor", a);
+        break;
+    case 6:
+        p4 = label("@idtreadle", a);
+        p3 = label("@idshaft", b);
+        break;
+    case 7:
+        p4 = label("@idtreadle", a);
+        p3 = label("@idpick", b);
+        break;
+    default:
+        break;
+    }
+    statusLine_->SetPanelText(3, p3);
+    statusLine_->SetPanelText(4, p4);
+}
+
+void TWform::ShowSelectionSize(int /*kind*/, int a, int b) {
+    if (!statusLine_) return;
+    QString text;
+    if (a > 0 && b > 0)
+        text = QStringLiteral("  %1 x %2").arg(a).arg(b);
+    else if (a > 0)
+        text = QStringLiteral("  %1").arg(a);
+    else if (b > 0)
+        text = QStringLiteral("  %1").arg(b);
+    statusLine_->SetPanelText(0, text);
+}
+
+} // namespace hm

@@ -1,0 +1,301 @@
+// Save, Save As, Save to hdm-file, Revert to Saved, New and the question before a
+// modified draft is replaced or the window closes.
+#include <QCheckBox>
+#include <QFile>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "fakehost.h"
+#include "files/hdmfile.h"
+#include "files/hdxfile.h"
+#include "files/ui/filecommands.h"
+#include "files/ui/newpatterndialog.h"
+#include "testsupport.h"
+
+namespace hm::test {
+namespace {
+
+QByteArray Contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class SaveTest : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    std::unique_ptr<FakeHost> host;
+    std::unique_ptr<FileCommands> commands;
+    int dialogs = 0;
+    QString chosen; // what the file dialog answers
+
+    void SetUp() override {
+        TNewPatternDlg::ResetRemembered();
+        host = std::make_unique<FakeHost>(dir.filePath("settings.ini"));
+        commands = std::make_unique<FileCommands>(*host, nullptr, dir.filePath("recovery"));
+        commands->SetPathChooser([this](FileDialogKind) {
+            ++dialogs;
+            return chosen;
+        });
+        *host->draft = *MakeComplexDraft(1);
+    }
+    QString Path(const QString& name) const { return dir.filePath(name); }
+};
+
+TEST_F(SaveTest, SaveWithoutAFileAsksForANameAndMakesItTheCurrentFile) {
+    host->modified = true;
+    chosen = Path("new.hdx");
+    ASSERT_TRUE(commands->Save());
+    EXPECT_EQ(1, dialogs);
+    EXPECT_EQ(chosen, host->currentFile);
+    EXPECT_EQ(dir.path(), host->currentFolder);
+    EXPECT_TRUE(host->revertAvailable);
+    EXPECT_FALSE(host->modified);
+    EXPECT_EQ(chosen, host->settings.values.RecentFiles[0]);
+    EXPECT_TRUE(host->steps.contains("UpdateTitle"));
+
+    // The next Save writes the same file without a dialog.
+    host->draft->PatternThreading[1] = 3;
+    host->modified = true;
+    ASSERT_TRUE(commands->Save());
+    EXPECT_EQ(1, dialogs);
+    Draft back;
+    ReadCdPatternFile(back, chosen, HdxComponents::All());
+    EXPECT_EQ(3, back.PatternThreading[1]);
+}
+
+TEST_F(SaveTest, SaveAsKeepsAnHdxFileFromLookingLikeAnotherKind) {
+    chosen = Path("export.hdm");
+    ASSERT_TRUE(commands->SaveAs());
+    EXPECT_EQ(Path("export.hdm.hdx"), host->currentFile);
+    EXPECT_FALSE(QFile::exists(Path("export.hdm")));
+}
+
+TEST_F(SaveTest, SaveToHdmWritesAPatternFileAndLeavesTheDocumentAlone) {
+    host->currentFile = Path("work.hdx");
+    host->modified = true;
+    chosen = Path("plain.hdm");
+    ASSERT_TRUE(commands->SaveToHdm());
+    Draft back;
+    ASSERT_FALSE(ReadPatternFile(back, chosen, HdmComponents::All()).HasError());
+    EXPECT_EQ(host->draft->PatternThreading.bytes, back.PatternThreading.bytes);
+    EXPECT_EQ(Path("work.hdx"), host->currentFile);
+    EXPECT_TRUE(host->modified); // the ground level is not in an .hdm file
+}
+
+TEST_F(SaveTest, RevertReadsTheCurrentFileAgain) {
+    const QString path = Path("saved.hdx");
+    ASSERT_TRUE(commands->SaveTo(path));
+    const Draft saved = *host->draft;
+    host->draft->ClearDraft();
+    host->draft->TieupAA(1, 1) = 2;
+    host->modified = true;
+    host->steps.clear();
+    ASSERT_TRUE(commands->RevertToSaved());
+    ExpectSameCdDraft(saved, *host->draft);
+    EXPECT_FALSE(host->modified);
+    EXPECT_EQ(path, host->currentFile);
+    EXPECT_TRUE(host->steps.contains("AfterLoad"));
+
+    // Without a file there is nothing to revert to.
+    host->currentFile.clear();
+    host->revertAvailable = false;
+    EXPECT_FALSE(commands->RevertToSaved());
+}
+
+TEST_F(SaveTest, CloseQuestionYesSavesNoLeavesCancelStops) {
+    const QString path = Path("question.hdx");
+    ASSERT_TRUE(commands->SaveTo(path));
+    const QByteArray savedBytes = Contents(path);
+    host->draft->PatternThreading[2] = 5;
+    host->modified = true;
+
+    QString text;
+    AnswerNextBox("CancelButton", &text);
+    EXPECT_FALSE(commands->MaybeSaveChanges());
+    EXPECT_EQ("Save changes to question.hdx?", text);
+    EXPECT_TRUE(host->modified);
+
+    AnswerNextBox("NoButton");
+    EXPECT_TRUE(commands->MaybeSaveChanges());
+    EXPECT_EQ(savedBytes, Contents(path));
+
+    AnswerNextBox("YesButton");
+    EXPECT_TRUE(commands->MaybeSaveChanges());
+    EXPECT_FALSE(host->modified);
+    Draft back;
+    ReadCdPatternFile(back, path, HdxComponents::All());
+    EXPECT_EQ(5, back.PatternThreading[2]);
+
+    // Unmodified: no question at all.
+    EXPECT_TRUE(commands->MaybeSaveChanges());
+}
+
+TEST_F(SaveTest, YesWithoutAFileStopsWhenTheSaveDialogIsCancelled) {
+    host->modified = true;
+    QString text;
+    AnswerNextBox("YesButton", &text);
+    chosen.clear();
+    EXPECT_FALSE(commands->MaybeSaveChanges());
+    EXPECT_EQ("Save present pattern?", text);
+    EXPECT_EQ(1, dialogs);
+    EXPECT_TRUE(host->modified);
+}
+
+// Makes writes beyond a few bytes fail for the length of a scope (also for root,
+// whom a read-only folder does not stop).
+class WriteLimit {
+  public:
+    WriteLimit() {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old_;
+        small.rlim_cur = 64;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~WriteLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+  private:
+    rlimit old_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST_F(SaveTest, AFailedSaveLeavesThePreviousFileIntactAndTheDraftModified) {
+    const QString path = Path("keep.hdx");
+    ASSERT_TRUE(commands->SaveTo(path));
+    const QByteArray before = Contents(path);
+    ASSERT_GT(before.size(), 64);
+    host->draft->PatternThreading[1] = 9;
+    host->modified = true;
+    QString text;
+    AnswerNextBox("YesButton", &text);
+    bool saved = true;
+    {
+        WriteLimit limit;
+        saved = commands->Save();
+    }
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(text.startsWith("File Write Error")) << text.toStdString();
+    EXPECT_EQ(before, Contents(path));
+    EXPECT_TRUE(host->modified);
+
+    // The question before closing stops too when its save fails.
+    OnNextModal<QMessageBox>([](QMessageBox* question) {
+        AnswerNextBox("YesButton"); // the error box that follows
+        question->findChild<QPushButton*>("YesButton")->click();
+    });
+    {
+        WriteLimit limit;
+        EXPECT_FALSE(commands->MaybeSaveChanges());
+    }
+    EXPECT_EQ(before, Contents(path));
+}
+
+TEST_F(SaveTest, ASaveIntoAMissingFolderFailsWithAMessage) {
+    host->modified = true;
+    QString text;
+    AnswerNextBox("YesButton", &text);
+    EXPECT_FALSE(commands->SaveTo(Path("no/such/folder/x.hdx")));
+    EXPECT_FALSE(text.isEmpty());
+    EXPECT_TRUE(host->currentFile.isEmpty());
+    EXPECT_TRUE(host->modified);
+}
+
+TEST_F(SaveTest, NewPatternProposesSavedValuesAndClearsTheDraft) {
+    host->settings.snapshot.Shafts = 24;
+    host->settings.snapshot.Shed = true;
+    host->settings.snapshot.Inches = true;
+    host->settings.snapshot.BottomStart = false;
+    host->settings.snapshot.RightStart = false;
+    host->settings.snapshot.CkoLeftStart = false;
+    host->newDesignMode = true;
+    host->newEpi = 12;
+    host->newPpi = 14;
+    host->currentFile = Path("old.hdx");
+    host->revertAvailable = true;
+    host->draft->FabricCompression = true;
+    host->draft->ShowThreading = false;
+    host->draft->PaletteRGB[1] = {1, 2, 3};
+    host->draft->RebuildPaletteFromRGB();
+
+    OnNextModal<TNewPatternDlg>([](TNewPatternDlg* d) {
+        EXPECT_EQ(1200, d->findChild<QSpinBox*>("EndsEdit")->value());
+        EXPECT_EQ(1200, d->findChild<QSpinBox*>("PicksEdit")->value());
+        auto* shafts = d->findChild<QSpinBox*>("ShaftsEdit");
+        EXPECT_EQ(24, shafts->value());
+        EXPECT_EQ(2, shafts->minimum());
+        EXPECT_EQ(96, shafts->maximum());
+        EXPECT_EQ(4800, d->findChild<QSpinBox*>("EndsEdit")->maximum());
+        EXPECT_TRUE(d->findChild<QRadioButton*>("SinkingButton")->isChecked());
+        EXPECT_FALSE(d->findChild<QCheckBox*>("DefaultPaletteBox")->isChecked());
+        d->findChild<QSpinBox*>("EndsEdit")->setValue(600);
+        d->findChild<QSpinBox*>("PicksEdit")->setValue(800);
+        shafts->setValue(16);
+        d->findChild<QRadioButton*>("RisingButton")->click();
+        QTest::mouseClick(d->findChild<QCheckBox*>("DefaultPaletteBox"), Qt::LeftButton);
+        QTest::mouseClick(d->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+    });
+    ASSERT_TRUE(commands->NewPattern());
+    const Draft& d = *host->draft;
+    EXPECT_EQ(600, d.Ends);
+    EXPECT_EQ(800, d.Picks);
+    EXPECT_EQ(16, d.PatternShafts);
+    EXPECT_EQ(16, d.LiftplanWidth);
+    EXPECT_FALSE(d.SinkingShed);
+    EXPECT_EQ(16, host->settings.snapshot.Shafts);
+    EXPECT_FALSE(host->settings.snapshot.Shed);
+    EXPECT_TRUE(d.Inches);
+    EXPECT_TRUE(d.DesignMode);
+    EXPECT_FALSE(d.LiftplanFromBottom);
+    EXPECT_FALSE(d.ThreadingFromRight);
+    EXPECT_FALSE(d.ShaftOneAtBottom);
+    EXPECT_FALSE(d.FabricCompression);
+    EXPECT_EQ(12, d.Epi);
+    EXPECT_EQ(14, d.Ppi);
+    EXPECT_TRUE(d.ShowThreading);
+    EXPECT_EQ(0, d.PatternThreading.LastNonZero(MaxEnds));
+    EXPECT_EQ(0, d.LastLiftplanPick(MaxPicks));
+    EXPECT_EQ(0, d.TieupAA.cells[0]);
+    EXPECT_TRUE(d.Note.empty());
+    EXPECT_EQ(d.DefaultWarpColor(), d.WarpColors[1]);
+    Draft fresh;
+    fresh.SetDefaultPaletteRGB();
+    EXPECT_TRUE(d.PaletteRGB == fresh.PaletteRGB);
+    EXPECT_TRUE(host->currentFile.isEmpty());
+    EXPECT_FALSE(host->revertAvailable);
+    EXPECT_FALSE(host->modified);
+    // The window steps after the draft is cleared, in order.
+    const QStringList tail = host->steps.mid(host->steps.indexOf("LeaveFabricView"));
+    EXPECT_EQ((QStringList{"LeaveFabricView", "Update", "SyncZoomSlider", "RefreshFabricWindow",
+                           "ResetFillPattern", "ResetTool", "UpdateCaptions"}),
+              tail);
+    EXPECT_TRUE(host->steps.contains("PaletteReset"));
+
+    // "Use default Color Palette" is remembered; Cancel changes nothing.
+    OnNextModal<TNewPatternDlg>([](TNewPatternDlg* d) {
+        EXPECT_TRUE(d->findChild<QCheckBox*>("DefaultPaletteBox")->isChecked());
+        EXPECT_EQ(16, d->findChild<QSpinBox*>("ShaftsEdit")->value());
+        QTest::mouseClick(d->findChild<QPushButton*>("CancelButton"), Qt::LeftButton);
+    });
+    host->draft->PatternThreading[1] = 4;
+    EXPECT_FALSE(commands->NewPattern());
+    EXPECT_EQ(4, host->draft->PatternThreading[1]);
+}
+
+TEST_F(SaveTest, NewAsksFirstWhenTheDraftIsModified) {
+    host->modified = true;
+    AnswerNextBox("CancelButton");
+    EXPECT_FALSE(commands->NewPattern());
+    EXPECT_TRUE(host->modified);
+    EXPECT_NE(0, host->draft->PatternThreading[1]);
+}
+
+} // namespace
+} // namespace hm::test

@@ -1,0 +1,249 @@
+// Tool keys, Draft and Design views, zoom and scrolling.
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSlider>
+
+#include "mainwindow_fixture.h"
+#include "model/design.h"
+#include "window/statusline.h"
+
+namespace hm::testing {
+
+namespace {
+
+// A small pattern: a straight pattern threading and a twill liftplan.
+void SmallPattern(Draft& d) {
+    for (int e = 1; e <= 16; ++e) d.PatternThreading[e] = static_cast<uint8_t>((e - 1) % 8 + 1);
+    for (int p = 1; p <= 16; ++p) {
+        d.SetLiftplan(p, (p - 1) % 8 + 1, true);
+        d.SetLiftplan(p, p % 8 + 1, true);
+    }
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, KeySCyclesPenLineSelection) {
+    TWform& w = Make(true);
+    QTest::keyClick(&w, Qt::Key_P);
+    EXPECT_FALSE(w.view().LineOn);
+    EXPECT_TRUE(Checked("PenSpeedButton"));
+
+    QTest::keyClick(&w, Qt::Key_S);
+    EXPECT_TRUE(w.view().LineOn);
+    EXPECT_FALSE(w.view().SelectionTool);
+    EXPECT_TRUE(Checked("LineSpeedButton"));
+
+    QTest::keyClick(&w, Qt::Key_S);
+    EXPECT_TRUE(w.view().SelectionTool);
+    EXPECT_TRUE(Checked("SelectSpeedButton"));
+
+    QTest::keyClick(&w, Qt::Key_S);
+    EXPECT_FALSE(w.view().SelectionTool);
+    EXPECT_FALSE(w.view().LineOn);
+    EXPECT_TRUE(Checked("PenSpeedButton"));
+}
+
+TEST_F(MainWindowTest, KeysMLPChooseToolsAndAreIgnoredWhileAButtonIsHeld) {
+    TWform& w = Make(true);
+    QTest::keyClick(&w, Qt::Key_M);
+    EXPECT_TRUE(w.view().SelectionTool);
+    QTest::keyClick(&w, Qt::Key_L);
+    EXPECT_FALSE(w.view().SelectionTool);
+    EXPECT_TRUE(w.view().LineOn);
+    w.view().MouseButtonDown = true;
+    QTest::keyClick(&w, Qt::Key_P);
+    EXPECT_TRUE(w.view().LineOn);
+    w.view().MouseButtonDown = false;
+    QTest::keyClick(&w, Qt::Key_P);
+    EXPECT_FALSE(w.view().LineOn);
+}
+
+TEST_F(MainWindowTest, DesignAndBackWithKeyD) {
+    TWform& w = Make(true);
+    Draft& d = w.draft();
+    SmallPattern(d);
+    d.FirstEnd = 5;
+    QTest::keyClick(&w, Qt::Key_D);
+    EXPECT_TRUE(d.DesignMode);
+    EXPECT_TRUE(Checked("Design1"));
+    EXPECT_FALSE(Checked("Draft1"));
+    EXPECT_EQ(d.FirstEnd, 0);
+    EXPECT_TRUE(asked_.empty()); // not modified: no question
+    // The picture is the drawdown of the pattern level.
+    EXPECT_TRUE(d.GetDesignCell(1, 1));
+    EXPECT_FALSE(d.GetDesignCell(1, 3));
+
+    // Back to Draft: the picture is analysed again into the same pattern.
+    d.PatternThreadingOn = false;
+    QTest::keyClick(&w, Qt::Key_D);
+    EXPECT_FALSE(d.DesignMode);
+    EXPECT_TRUE(Checked("Draft1"));
+    EXPECT_TRUE(d.PatternThreadingOn);
+    for (int e = 1; e <= 16; ++e) EXPECT_EQ(d.PatternThreading[e], (e - 1) % 8 + 1) << e;
+    for (int p = 1; p <= 16; ++p)
+        for (int c = 1; c <= 8; ++c)
+            EXPECT_EQ(d.GetLiftplan(p, c), c == (p - 1) % 8 + 1 || c == p % 8 + 1) << p;
+}
+
+TEST_F(MainWindowTest, DesignAsksToSaveAModifiedDraftAndCancelStays) {
+    TWform& w = Make(true);
+    SmallPattern(w.draft());
+    w.doc().Modified = true;
+    answer_ = 3;
+    w.Action("Design1")->trigger();
+    ASSERT_EQ(asked_.size(), 1u);
+    EXPECT_EQ(asked_[0], "@mesdesign");
+    EXPECT_FALSE(w.draft().DesignMode);
+    EXPECT_TRUE(Checked("Draft1"));
+
+    // No: switch without saving.
+    answer_ = 2;
+    w.Action("Design1")->trigger();
+    EXPECT_TRUE(w.draft().DesignMode);
+
+    // Yes, then Cancel in the save dialog: the switch is abandoned.
+    w.Action("Draft1")->trigger();
+    w.doc().Modified = true;
+    answer_ = 1;
+    w.Action("Design1")->trigger();
+    EXPECT_FALSE(w.draft().DesignMode);
+    // Yes with a save that succeeds: the file is written and the switch goes ahead.
+    chosenPath_ = dir_->path() + "/before-design.hdx";
+    w.Action("Design1")->trigger();
+    EXPECT_TRUE(QFileInfo::exists(chosenPath_));
+    EXPECT_EQ(w.doc().CurrentFile, chosenPath_);
+    EXPECT_TRUE(w.draft().DesignMode);
+}
+
+TEST_F(MainWindowTest, DesignWarnsWhenThePatternReachesBeyond2400) {
+    TWform& w = Make();
+    Draft& d = w.draft();
+    d.Ends = 3000;
+    d.PatternThreading[2500] = 1;
+    d.SetLiftplan(1, 1, true);
+    answer_ = 3;
+    w.Action("Design1")->trigger();
+    ASSERT_EQ(asked_.size(), 1u);
+    EXPECT_EQ(asked_[0], "@mesdesign1");
+    EXPECT_FALSE(d.DesignMode);
+
+    // Expert mode asks nothing.
+    asked_.clear();
+    w.view().ExpertMode = true;
+    w.doc().Modified = true;
+    w.Action("Design1")->trigger();
+    EXPECT_TRUE(asked_.empty());
+    EXPECT_TRUE(d.DesignMode);
+}
+
+TEST_F(MainWindowTest, LeavingDesignWithTooManyColumnsAsksAndCancelKeepsDesign) {
+    TWform& w = Make(true);
+    Draft& d = w.draft();
+    w.Action("Design1")->trigger();
+    ASSERT_TRUE(d.DesignMode);
+    // 130 distinct columns: column c is set on rows 1..c.
+    for (int c = 1; c <= 130; ++c)
+        for (int r = 1; r <= c; ++r) d.SetDesignCell(r, c, true);
+    answer_ = 3;
+    w.Action("Draft1")->trigger();
+    ASSERT_EQ(asked_.size(), 1u);
+    EXPECT_EQ(asked_[0], "@emaxshafts");
+    EXPECT_TRUE(d.DesignMode);
+    EXPECT_TRUE(d.GetDesignCell(130, 130));
+
+    answer_ = 1;
+    w.Action("Draft1")->trigger();
+    EXPECT_FALSE(d.DesignMode);
+    EXPECT_EQ(d.PatternShafts, 128);
+}
+
+TEST_F(MainWindowTest, ZoomSliderChangesZoomButNotBeyondWhatFits) {
+    TWform& w = Make(true);
+    QSlider* slider = w.findChild<QSlider*>("SlideBar1");
+    QLabel* zpanel = w.findChild<QLabel*>("Zpanel");
+    slider->setValue(7);
+    EXPECT_EQ(w.draft().Zoom, 7);
+    EXPECT_EQ(zpanel->text(), "7");
+    // 32 shafts A on this window do not fit at zoom 20.
+    w.draft().ShaftsA = 32;
+    w.Update();
+    const int fitted = w.draft().Zoom;
+    slider->setValue(20);
+    EXPECT_LT(w.draft().Zoom, 20);
+    EXPECT_GE(w.draft().Zoom, fitted);
+    EXPECT_EQ(slider->value(), w.draft().Zoom);
+}
+
+TEST_F(MainWindowTest, ScrollingAndZoomingDisableUndo) {
+    TWform& w = Make(true);
+    Draft& d = w.draft();
+    d.ThreadingA[1] = 2;
+    w.Action("ThreadingA1")->trigger(); // Clear > Threading A
+    EXPECT_EQ(d.ThreadingA[1], 0);
+    EXPECT_TRUE(w.undo().UndoAvailable);
+    EXPECT_TRUE(Enabled("EditUndoItem"));
+    EXPECT_TRUE(w.doc().Modified);
+
+    QScrollBar* h = w.findChild<QScrollBar*>("ScrollBarH");
+    ASSERT_GT(h->maximum(), 0);
+    h->setValue(h->maximum() - 10); // reversed: ten ends in from the start
+    EXPECT_EQ(d.FirstEnd, 10);
+    EXPECT_FALSE(w.undo().UndoAvailable);
+    EXPECT_FALSE(Enabled("EditUndoItem"));
+
+    // Undo is available again after the next edit, and a zoom takes it away.
+    w.Action("Colors1")->trigger();
+    EXPECT_TRUE(Enabled("EditUndoItem"));
+    w.findChild<QSlider*>("SlideBar1")->setValue(8);
+    EXPECT_FALSE(Enabled("EditUndoItem"));
+}
+
+TEST_F(MainWindowTest, VerticalBarIsReversedWithTheLiftplanFromTheBottom) {
+    TWform& w = Make(true);
+    Draft& d = w.draft();
+    ASSERT_TRUE(d.LiftplanFromBottom);
+    QScrollBar* v = w.findChild<QScrollBar*>("ScrollBarV");
+    EXPECT_EQ(v->maximum(), d.Picks - w.view().VisiblePicks);
+    EXPECT_EQ(v->value(), v->maximum()); // offset 0
+    v->setValue(v->maximum() - 30);
+    EXPECT_EQ(d.FirstPick, 30);
+    EXPECT_EQ(w.statusLine()->PanelText(2), QString("Weft: 31-%1").arg(30 + w.view().VisiblePicks));
+}
+
+TEST_F(MainWindowTest, WheelMovesThreeRowsPerNotch) {
+    TWform& w = Make(true);
+    QScrollBar* v = w.findChild<QScrollBar*>("ScrollBarV");
+    const int start = v->value();
+    QWheelEvent towardsUser(QPointF(50, 50), w.mapToGlobal(QPointF(50, 50)), QPoint(),
+                            QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                            false);
+    QApplication::sendEvent(&w, &towardsUser);
+    // Already at the end in that direction: nothing moves.
+    EXPECT_EQ(v->value(), start);
+    QWheelEvent away(QPointF(50, 50), w.mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, 120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&w, &away);
+    EXPECT_EQ(v->value(), start - 3);
+    EXPECT_EQ(w.draft().FirstPick, 3);
+}
+
+TEST_F(MainWindowTest, FabricViewsStayDisabledWithoutTheirPainters) {
+    Make();
+    EXPECT_FALSE(Enabled("Fabric1"));
+    EXPECT_FALSE(Enabled("Interlacement1"));
+    EXPECT_FALSE(Enabled("DraftSpeedButton"));
+    EXPECT_FALSE(Visible("Drapery1"));
+    EXPECT_FALSE(Visible("FabricYarnView1"));
+}
+
+TEST_F(MainWindowTest, FabricViewNeedsAPattern) {
+    TWform& w = Make(true);
+    w.SwitchToFabricView(0);
+    ASSERT_EQ(asked_.size(), 1u);
+    EXPECT_EQ(asked_[0], "@globnopat");
+    EXPECT_FALSE(w.view().FabricView);
+}
+
+} // namespace hm::testing
