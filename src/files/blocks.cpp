@@ -47,26 +47,27 @@ int LiftplanRowSize(int width) {
 
 int ReadLiftplanBlock(ByteReader& r, Draft& d, int width, bool select) {
     const int n = r.U16();
-    const int rowSize = LiftplanRowSize(width);
+    // Sizes as unsigned values, so that no copy below can have a negative length.
+    const size_t rowSize = static_cast<size_t>(LiftplanRowSize(std::clamp(width, 0, 255)));
     if (!select) {
-        r.Skip(static_cast<qint64>(n) * rowSize);
+        r.Skip(static_cast<qint64>(n) * static_cast<qint64>(rowSize));
         return n;
     }
     const int kept = std::min(n, MaxPicks);
+    const size_t copied = std::min(rowSize, static_cast<size_t>(LiftplanRowBytes));
     uint8_t row[32] = {};
     for (int p = 1; p <= kept; ++p) {
-        r.Bytes(row, rowSize);
+        r.Bytes(row, static_cast<qint64>(rowSize));
         uint8_t* target = d.LiftplanRow(p);
-        const int copied = std::min(rowSize, LiftplanRowBytes);
         std::copy(row, row + copied, target);
         if (width < 128) {
             // Bits for shafts width+1 .. 8*rowSize, then the bytes after the row.
-            for (int s = std::max(width, 0) + 1; s <= 8 * copied; ++s)
-                target[(s - 1) / 8] &= static_cast<uint8_t>(~(1u << ((s - 1) % 8)));
+            for (size_t s = static_cast<size_t>(std::max(width, 0)); s < 8 * copied; ++s)
+                target[s / 8] &= static_cast<uint8_t>(~(1u << (s % 8)));
             std::fill(target + copied, target + LiftplanRowBytes, 0);
         }
     }
-    r.Skip(static_cast<qint64>(n - kept) * rowSize);
+    r.Skip(static_cast<qint64>(n - kept) * static_cast<qint64>(rowSize));
     d.ClearLiftplan(n + 1);
     return n;
 }

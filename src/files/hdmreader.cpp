@@ -20,29 +20,33 @@ struct HdmHeader {
 // The file's liftplan combined with the current one.
 void BlendLiftplan(ByteReader& r, Draft& d, int width, BlendMode blend, ReadResult& result) {
     const int n = r.U16();
-    const int rowSize = LiftplanRowSize(width);
-    const int used = std::min(LiftplanRowBytes, rowSize);
+    // Sizes as unsigned values, so that no copy below can have a negative length.
+    const size_t rowSize = static_cast<size_t>(LiftplanRowSize(std::clamp(width, 0, 255)));
+    const size_t used = std::min(static_cast<size_t>(LiftplanRowBytes), rowSize);
+    const auto skipRows = [&](int rows) {
+        r.Skip(static_cast<qint64>(rows) * static_cast<qint64>(rowSize));
+    };
     uint8_t row[32] = {};
     if (blend == BlendMode::Append) {
         const int last = d.LastUsedPick(std::clamp(d.Picks, 0, MaxPicks));
         if (last >= d.Picks) {
             result.Notice(msg::LiftplanFull);
-            r.Skip(static_cast<qint64>(n) * rowSize);
+            skipRows(n);
             return;
         }
         const int fit = std::min(n, d.Picks - last);
         for (int k = 1; k <= fit; ++k) {
-            r.Bytes(row, rowSize);
+            r.Bytes(row, static_cast<qint64>(rowSize));
             std::copy(row, row + used, d.LiftplanRow(last + k));
         }
-        r.Skip(static_cast<qint64>(n - fit) * rowSize);
+        skipRows(n - fit);
         return;
     }
     const int rows = std::min(n, std::clamp(d.Picks, 0, MaxPicks));
     for (int p = 1; p <= rows; ++p) {
-        r.Bytes(row, rowSize);
+        r.Bytes(row, static_cast<qint64>(rowSize));
         uint8_t* target = d.LiftplanRow(p);
-        for (int k = 0; k < used; ++k) {
+        for (size_t k = 0; k < used; ++k) {
             switch (blend) {
             case BlendMode::Add:
                 target[k] |= row[k];
@@ -58,7 +62,7 @@ void BlendLiftplan(ByteReader& r, Draft& d, int width, BlendMode blend, ReadResu
             }
         }
     }
-    r.Skip(static_cast<qint64>(n - rows) * rowSize);
+    skipRows(n - rows);
 }
 
 } // namespace

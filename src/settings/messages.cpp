@@ -1,5 +1,8 @@
 #include "settings/messages.h"
 
+#include <memory>
+#include <vector>
+
 namespace hm {
 
 namespace {
@@ -13,7 +16,27 @@ class MessageComponent : public TBaseMultiLang {
     }
 };
 
+struct AddedTable {
+    QString name;
+    std::unique_ptr<MessageComponent> component;
+};
+
+std::vector<AddedTable>& AddedTables() {
+    // Made after the shared components (and the list of live components they
+    // join), so that the added ones are destroyed first at exit.
+    GeneralMessages();
+    DraftingMessages();
+    static std::vector<AddedTable> tables;
+    return tables;
+}
+
 } // namespace
+
+void AddMessageTable(const QString& name) {
+    for (const AddedTable& t : AddedTables())
+        if (t.name == name) return;
+    AddedTables().push_back({name, std::make_unique<MessageComponent>(name)});
+}
 
 TBaseMultiLang& GeneralMessages() {
     static MessageComponent c(QStringLiteral("general"));
@@ -28,7 +51,11 @@ TBaseMultiLang& DraftingMessages() {
 QString Tr(const QString& key) {
     TBaseMultiLang& general = GeneralMessages();
     if (general.HasKey(key)) return general.Translate(key);
-    return DraftingMessages().Translate(key);
+    TBaseMultiLang& drafting = DraftingMessages();
+    if (drafting.HasKey(key)) return drafting.Translate(key);
+    for (const AddedTable& t : AddedTables())
+        if (t.component->HasKey(key)) return t.component->Translate(key);
+    return drafting.Translate(key); // the key itself, reported as not found
 }
 
 QString MessageText(const Message& m) {

@@ -15,9 +15,14 @@ namespace hm {
 TBaseMultiLang& GeneralMessages();
 TBaseMultiLang& DraftingMessages();
 
+// Adds a message-only table (":/lang/<name>.tsv", e.g. the file commands' own
+// texts) that Tr consults after the two shared ones. Adding it again does
+// nothing. The table's resource must be registered first.
+void AddMessageTable(const QString& name);
+
 // The text of a "@" key in the current language, looked up in the general
-// component and then in the complex-drafting one; a key neither knows comes
-// back as it is.
+// component, then in the complex-drafting one, then in the added tables; a key
+// none knows comes back as it is.
 QString Tr(const QString& key);
 inline QString Tr(const char* key) {
     return Tr(QString::fromUtf8(key));

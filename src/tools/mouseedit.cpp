@@ -1,5 +1,6 @@
 #include "tools/mouseedit.h"
 
+#include <algorithm>
 #include <string>
 
 #include "ops/insertdelete.h"
@@ -86,7 +87,10 @@ Message DeleteQuestion(const PointEditTarget& t) {
     case PointEditKind::None:
         return {};
     }
-    m.suffix = " " + std::to_string(t.number);
+    // Built by appending: the number is never negative here, but the compiler
+    // cannot see that through a concatenation.
+    m.suffix = ' ';
+    m.suffix += std::to_string(std::max(t.number, 0));
     return m;
 }
 

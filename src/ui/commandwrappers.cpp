@@ -46,4 +46,30 @@ void RunWC(CommandHost& host, const std::function<void()>& clear) {
     host.MarkUndoAvailable();
 }
 
+bool RunWrapped(WrapperKind wrapper, CommandContext& ctx, CommandHandler handler, bool markAlways) {
+    bool result = false;
+    auto call = [&] { return result = handler(ctx); };
+    switch (wrapper) {
+    case WrapperKind::None:
+        call();
+        break;
+    case WrapperKind::W1:
+        RunW1(ctx.host, [&] { call(); });
+        break;
+    case WrapperKind::W2:
+        RunW2(ctx.host, call);
+        break;
+    case WrapperKind::W2Plus:
+        RunW2Plus(ctx.host, call, markAlways);
+        break;
+    case WrapperKind::W3:
+        RunW3(ctx.host, ViewArea::None, [&] { call(); });
+        break;
+    case WrapperKind::WC:
+        RunWC(ctx.host, [&] { call(); });
+        break;
+    }
+    return result;
+}
+
 } // namespace hm

@@ -1,34 +1,15 @@
 #pragma once
 // The before and after steps that every command changing the draft follows. The
-// window implements CommandHost; the wrappers only call it, so their order of
-// steps can be checked without a window.
+// command table names a wrapper for each handler and the main window runs it;
+// a handler may also wrap a step of its own. The wrappers only call the host,
+// so their order of steps can be checked without a window.
 
 #include <functional>
 
-#include "view/draftlayout.h"
+#include "ui/commandcontext.h"
+#include "ui/commandhost.h"
 
 namespace hm {
-
-class CommandHost {
-  public:
-    virtual ~CommandHost() = default;
-    virtual void TakeUndoSnapshot() = 0;
-    // Sets the undo-available flag and enables Edit > Undo.
-    virtual void MarkUndoAvailable() = 0;
-    // Refreshes the fabric window and sets Modified.
-    virtual void MarkModified() = 0;
-    // Layout, clear, full repaint.
-    virtual void Update() = 0;
-    // Full repaint without layout.
-    virtual void RepaintDraft() = 0;
-    // Clear the drawing area and paint it again, without layout.
-    virtual void ClearAndRepaint() = 0;
-    virtual void RefreshFabricWindow() = 0;
-    virtual bool HasSelection() const = 0;
-    virtual void ResetTool() = 0;
-    // Erases the marks of one threading or treadling area.
-    virtual void EraseMarks(ViewArea area) = 0;
-};
 
 enum class WrapperKind {
     None, // the handler does every step itself
@@ -52,5 +33,10 @@ void RunW3(CommandHost& host, ViewArea target, const std::function<void()>& gene
 // WC: snapshot, clear, repaint without layout, refresh the fabric window and mark
 // the draft modified (a cleared area is an edit like any other), Undo available.
 void RunWC(CommandHost& host, const std::function<void()>& clear);
+
+// Runs a handler under its wrapper (the dispatch of the command table); W3 from
+// the table has no target area. Returns what the handler returned.
+bool RunWrapped(WrapperKind wrapper, CommandContext& ctx, CommandHandler handler,
+                bool markAlways = false);
 
 } // namespace hm

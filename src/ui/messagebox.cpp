@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "files/ui/filecommandtexts.h"
+#include "settings/messages.h"
 
 namespace hm {
 
@@ -11,39 +11,23 @@ namespace {
 
 constexpr int MaxBoxText = 255;
 
-MessageBoxAnswerer& Answerer() {
-    static MessageBoxAnswerer answerer;
-    return answerer;
-}
-
 QPushButton* AddButton(QMessageBox& box, const char* key, QMessageBox::ButtonRole role) {
-    return box.addButton(FileText(key), role);
+    return box.addButton(Tr(key), role);
 }
 
 } // namespace
 
 QString MessageBoxText(const Message& m) {
-    const QString key = QString::fromStdString(m.text);
-    QString text = (m.IsKey() ? FileText(key) : key) + QString::fromStdString(m.suffix);
+    QString text = MessageText(m);
     if (m.kind == MessageKind::Question || m.kind == MessageKind::ThreeWay) text += u'?';
     if (m.kind != MessageKind::Error && text.size() > MaxBoxText) text.truncate(MaxBoxText);
     return text;
 }
 
-void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
-    Answerer() = std::move(answerer);
-}
-
-BoxAnswer ShowMessageBox(QWidget* parent, const Message& m) {
-    const QString text = MessageBoxText(m);
-    if (Answerer()) return Answerer()(m, text);
-    return ShowMessageBox(parent, m.kind, text);
-}
-
 BoxAnswer ShowMessageBox(QWidget* parent, MessageKind kind, const QString& text) {
     QMessageBox box(parent);
     box.setObjectName(QStringLiteral("MessageBox"));
-    box.setWindowTitle(kind == MessageKind::Error ? FileText("@errortitle")
+    box.setWindowTitle(kind == MessageKind::Error ? Tr("@errortitle")
                                                   : QStringLiteral("Heddlemark"));
     box.setText(text);
     QPushButton* yes = nullptr;
@@ -94,10 +78,6 @@ BoxAnswer ShowMessageBox(QWidget* parent, MessageKind kind, const QString& text)
     if (cancel) return BoxAnswer::Cancel;
     if (no) return BoxAnswer::No;
     return BoxAnswer::Yes;
-}
-
-void ShowMessages(QWidget* parent, const Messages& messages) {
-    for (const Message& m : messages) ShowMessageBox(parent, m);
 }
 
 } // namespace hm

@@ -2,7 +2,15 @@
 
 #include <vector>
 
-#include "window/mainwindow.h"
+#include "fabric/ui/yarncommands.h"
+#include "files/ui/filemenu.h"
+#include "ops/ui/editcommands.h"
+#include "output/ui/pagesetupcommand.h"
+#include "settings/basemultilang.h"
+#include "settings/ui/optionscommands.h"
+#include "tools/ui/toolcommands.h"
+#include "view/ui/viewcommands.h"
+#include "window/windowcommands.h"
 
 namespace hm {
 
@@ -10,6 +18,7 @@ namespace {
 
 using S = CommandState;
 using W = WrapperKind;
+using A = ViewArea;
 
 Command Entry(CommandKind kind, const char* name, const char* parent, const char* caption) {
     Command c;
@@ -176,27 +185,27 @@ std::vector<Command> BuildTable() {
     add(Item("FileOpenItem", "FileMenu", "&Open..."))
         .Keys("Ctrl+O")
         .Hint("Open")
-        .Run(&TWform::FileOpenItemClick);
+        .Run(&FileOpenItemClick);
     add(Item("OpenSelected1", "FileMenu", "Open &Components..."))
         .When(NotFabric)
-        .Run(&TWform::OpenSelected1Click);
+        .Run(&OpenSelected1Click);
     add(Item("FileSaveItem", "FileMenu", "&Save"))
         .Keys("Ctrl+S")
         .Hint("Save|Save current pattern")
-        .Run(&TWform::FileSaveItemClick);
-    add(Item("FileSaveAsItem", "FileMenu", "Save &As...")).Run(&TWform::FileSaveAsItemClick);
+        .Run(&FileSaveItemClick);
+    add(Item("FileSaveAsItem", "FileMenu", "Save &As...")).Run(&FileSaveAsItemClick);
     add(Sub("Export1", "FileMenu", "&Export"));
-    add(Item("Heddlemark34", "Export1", "Save to hdm-file...")).Run(&TWform::Heddlemark34Click);
+    add(Item("Heddlemark34", "Export1", "Save to hdm-file...")).Run(&Heddlemark34Click);
     add(Item("SaveDraftasPNGimage1", "Export1", "Save Draft as PNG-image...")).When(NotDesign);
     add(Item("PNG1", "Export1", "Save Fabric as PNG-image..."));
     add(Item("BMP1", "Export1", "Save Drawdown as BMP-image..."));
     add(Item("ReverttoSaved1", "FileMenu", "&Revert to Saved"))
         .When(Revert)
-        .Run(&TWform::ReverttoSaved1Click);
+        .Run(&ReverttoSaved1Click);
     add(Sep("FileMenu"));
-    add(Item("New1", "FileMenu", "&New...")).Keys("Ctrl+N").Hint("New").Run(&TWform::New1Click);
+    add(Item("New1", "FileMenu", "&New...")).Keys("Ctrl+N").Hint("New").Run(&New1Click);
     add(Sep("FileMenu"));
-    add(Item("PageSetup1", "FileMenu", "Page Se&tup...")).Run(&TWform::PageSetup1Click);
+    add(Item("PageSetup1", "FileMenu", "Page Se&tup...")).Run(&PageSetup1Click);
     add(Sub("FilePrintItem", "FileMenu", "&Print"));
     add(Item("AsDraft1", "FilePrintItem", "Draft...")).When(DraftOnly);
     add(Item("AsFabric1", "FilePrintItem", "Fabric...")).When(NotDesignView);
@@ -208,125 +217,109 @@ std::vector<Command> BuildTable() {
     add(Item("PrNumLiftplan", "PrintNumeric1", "Liftplan...")).Tr("@dragnota", "...").When(Pattern);
     add(Item("WarpColors1", "PrintNumeric1", "&Warp Colors..."));
     add(Sep("FileMenu", "RecentSeparator")).ShowWhen(RecentVisible<0>);
-    add(Item("menyfil1", "FileMenu", "&1 "))
-        .ShowWhen(RecentVisible<0>)
-        .Run(&TWform::OpenRecentClick<1>);
-    add(Item("menyfil2", "FileMenu", "&2 "))
-        .ShowWhen(RecentVisible<1>)
-        .Run(&TWform::OpenRecentClick<2>);
-    add(Item("menyfil3", "FileMenu", "&3 "))
-        .ShowWhen(RecentVisible<2>)
-        .Run(&TWform::OpenRecentClick<3>);
-    add(Item("menyfil4", "FileMenu", "&4 "))
-        .ShowWhen(RecentVisible<3>)
-        .Run(&TWform::OpenRecentClick<4>);
-    add(Item("menyfil5", "FileMenu", "&5 "))
-        .ShowWhen(RecentVisible<4>)
-        .Run(&TWform::OpenRecentClick<5>);
+    add(Item("menyfil1", "FileMenu", "&1 ")).ShowWhen(RecentVisible<0>).Run(&OpenRecentClick<1>);
+    add(Item("menyfil2", "FileMenu", "&2 ")).ShowWhen(RecentVisible<1>).Run(&OpenRecentClick<2>);
+    add(Item("menyfil3", "FileMenu", "&3 ")).ShowWhen(RecentVisible<2>).Run(&OpenRecentClick<3>);
+    add(Item("menyfil4", "FileMenu", "&4 ")).ShowWhen(RecentVisible<3>).Run(&OpenRecentClick<4>);
+    add(Item("menyfil5", "FileMenu", "&5 ")).ShowWhen(RecentVisible<4>).Run(&OpenRecentClick<5>);
     add(Sep("FileMenu"));
-    add(Item("FileExitItem", "FileMenu", "E&xit")).Run(&TWform::FileExitItemClick);
+    add(Item("FileExitItem", "FileMenu", "E&xit")).Run(&FileExitItemClick);
 
     // ---- Edit ----
     add(Menu("EditMenu", "&Edit"));
     add(Item("EditUndoItem", "EditMenu", "&Undo"))
         .Keys("Ctrl+Z")
         .When(Undo)
-        .Run(&TWform::EditUndoItemClick);
+        .Run(&EditUndoItemClick);
     add(Item("Rep1", "EditMenu", "&Repeat...")).Keys("Ctrl+R").When(NotFabric);
     add(Sep("EditMenu"));
     add(Item("EditCutItem", "EditMenu", "Cu&t")).Keys("Ctrl+X").When(Selection);
     add(Item("EditCopyItem", "EditMenu", "&Copy")).Keys("Ctrl+C").When(Selection);
     add(Item("EditPasteItem", "EditMenu", "&Paste")).Keys("Ctrl+V").When(PasteRule);
     add(Item("EditPasteSpecial1", "EditMenu", "Paste &Special...")).Keys("Ctrl+W").When(PasteRule);
-    add(Item("EditDelete", "EditMenu", "Delete"))
-        .Keys("Del")
-        .When(NotFabric)
-        .Run(&TWform::EditDeleteClick);
+    add(Item("EditDelete", "EditMenu", "Delete")).Keys("Del").When(NotFabric).Run(&EditDeleteClick);
     add(Item("Crop1", "EditMenu", "Crop")).Keys("Ctrl+K").When(Selection);
     add(Item("SelectCopy1", "EditMenu", "Select &and Copy...")).Keys("Ctrl+E").When(SelectCopyRule);
-    add(Item("CopyImage1", "EditMenu", "Copy &Image")).Run(&TWform::CopyImage1Click);
+    add(Item("CopyImage1", "EditMenu", "Copy &Image")).Run(&CopyImage1Click);
     add(Sep("EditMenu"));
     add(Sub("Clear1", "EditMenu", "C&lear")).When(NotFabric);
-    add(Item("All1", "Clear1", "&All")).Run(&TWform::ClearAllClick);
+    add(Item("All1", "Clear1", "&All")).Run(&ClearAllClick);
     add(Item("Threading1", "Clear1", "Pattern Threading"))
         .Tr("@monsolv")
         .When(ClearPatternRule)
-        .Run(&TWform::ClearPatternThreading, W::WC);
+        .Run(&ClearAreaClick<A::PatternThreading>, W::WC);
     add(Item("Liftplan1", "Clear1", "Liftplan"))
         .Tr("@dragnota")
         .When(PatternNotDesign)
-        .Run(&TWform::ClearLiftplan, W::WC);
+        .Run(&ClearAreaClick<A::Liftplan>, W::WC);
     add(Item("ThreadingA1", "Clear1", "Threading A"))
         .Tr("@skaftgrupp_a")
         .When(NotDesign)
-        .Run(&TWform::ClearThreadingA, W::WC);
+        .Run(&ClearAreaClick<A::ThreadingA>, W::WC);
     add(Item("Treadling1", "Clear1", "Treadling A"))
         .Tr("@trampning_a")
         .ShowWhen(TreadlingAVisible)
         .When(NotDesign)
-        .Run(&TWform::ClearTreadlingA, W::WC);
+        .Run(&ClearAreaClick<A::TreadlingA>, W::WC);
     add(Item("ThreadingB1", "Clear1", "Threading B"))
         .Tr("@skaftgrupp_b")
         .When(ThreadingBNotDesign)
-        .Run(&TWform::ClearThreadingB, W::WC);
+        .Run(&ClearAreaClick<A::ThreadingB>, W::WC);
     add(Item("TreadlingB1", "Clear1", "Treadling B"))
         .Tr("@trampning_b")
         .When(TreadlingBNotDesign)
-        .Run(&TWform::ClearTreadlingB, W::WC);
+        .Run(&ClearAreaClick<A::TreadlingB>, W::WC);
     add(Item("Tieup1", "Clear1", "Tie-up AA"))
         .Tr("@tieup_aa")
         .When(NotDesign)
-        .Run(&TWform::ClearTieupAA, W::WC);
+        .Run(&ClearAreaClick<A::TieupAA>, W::WC);
     add(Item("TieupAB1", "Clear1", "Tie-up AB"))
         .Tr("@tieup_ab")
         .When(TreadlingBNotDesign)
-        .Run(&TWform::ClearTieupAB, W::WC);
+        .Run(&ClearAreaClick<A::TieupAB>, W::WC);
     add(Item("TieupBA1", "Clear1", "Tie-up BA"))
         .Tr("@tieup_ba")
         .When(ThreadingBNotDesign)
-        .Run(&TWform::ClearTieupBA, W::WC);
+        .Run(&ClearAreaClick<A::TieupBA>, W::WC);
     add(Item("TieUpBB1", "Clear1", "Tie-up BB"))
         .Tr("@tieup_bb")
         .When(BothBNotDesign)
-        .Run(&TWform::ClearTieupBB, W::WC);
-    add(Item("Colors1", "Clear1", "&Colors")).Run(&TWform::ClearColors, W::WC);
+        .Run(&ClearAreaClick<A::TieupBB>, W::WC);
+    add(Item("Colors1", "Clear1", "&Colors")).Run(&ClearColorsClick, W::WC);
     add(Sub("KeyboardInput1", "EditMenu", "&Keyboard Input")).When(KeyboardMenuRule);
     add(Item("KeyThreading", "KeyboardInput1", "Pattern Threading"))
         .Tr("@monsolv")
         .Keys("F2")
         .When(KeyThreadingRule)
-        .Run(&TWform::KeyThreadingClick);
+        .Run(&KeyboardInputClick<1>);
     add(Item("KeyTreadling", "KeyboardInput1", "Liftplan"))
         .Tr("@dragnota")
         .Keys("F3")
         .When(Pattern)
-        .Run(&TWform::KeyTreadlingClick);
+        .Run(&KeyboardInputClick<4>);
     add(Item("KeyTieup", "KeyboardInput1", "Tie-up AA"))
         .Tr("@tieup_aa")
         .Keys("F4")
         .When(ShowThreadingRule)
-        .Run(&TWform::KeyTieupClick);
+        .Run(&KeyboardInputClick<3>);
     add(Item("Keyasghovl", "KeyboardInput1", "Threading A"))
         .Tr("@skaftgrupp_a")
         .Keys("F5")
         .When(ShowThreadingRule)
-        .Run(&TWform::KeyasghovlClick);
+        .Run(&KeyboardInputClick<5>);
     add(Item("Keyatr", "KeyboardInput1", "Treadling A"))
         .Tr("@trampning_a")
         .Keys("F6")
-        .Run(&TWform::KeyatrClick);
+        .Run(&KeyboardInputClick<2>);
     add(Item("NumericInput1", "EditMenu", "Numeric Input...")).Hidden();
 
     // ---- View ----
     add(Menu("Viewmenu", "&View"));
-    add(Item("Draft1", "Viewmenu", "&Draft"))
-        .Group("views")
-        .Check(DraftChecked)
-        .Run(&TWform::Draft1Click);
+    add(Item("Draft1", "Viewmenu", "&Draft")).Group("views").Check(DraftChecked).Run(&Draft1Click);
     add(Item("Design1", "Viewmenu", "D&esign"))
         .Group("views")
         .Check(DesignChecked)
-        .Run(&TWform::Design1Click);
+        .Run(&Design1Click);
     add(Item("Interlacement1", "Viewmenu", "&Interlacement"))
         .Group("views")
         .Check(InterlacementChecked);
@@ -340,11 +333,11 @@ std::vector<Command> BuildTable() {
     add(Item("ShowThreading1", "Viewmenu", "&Show Threading"))
         .Check(ShowThreadingChecked)
         .When(DraftOnly)
-        .Run(&TWform::ShowThreading1Click);
+        .Run(&ShowThreading1Click);
     add(Item("VisaMonstersolvning1", "Viewmenu", "Show Pattern Threading"))
         .Check(ShowPatternChecked)
         .When(DraftOnly)
-        .Run(&TWform::VisaMonstersolvning1Click);
+        .Run(&VisaMonstersolvning1Click);
     add(Sep("Viewmenu"));
     add(Item("FabricWindow1", "Viewmenu", "Fabric &Window")).Check(FabricWindowChecked);
 
@@ -450,33 +443,31 @@ std::vector<Command> BuildTable() {
     add(Menu("Yarn2", "Yarn"));
     add(Item("EditColors1", "Yarn2", "&Edit Colors...")).Hint("Edit Colors");
     add(Item("ColorWindow1", "Yarn2", "&Color Palette")).Check(PaletteChecked);
-    add(Item("ColorDialogItem", "Yarn2", "&Color Dialog")).Run(&TWform::ColorDialogItemClick);
+    add(Item("ColorDialogItem", "Yarn2", "&Color Dialog")).Run(&ColorDialogItemClick);
 
     // ---- Options ----
     add(Menu("Optionsmenu", "&Options"));
-    add(Item("Options2", "Optionsmenu", "&Options...")).Keys("Ctrl+I").Run(&TWform::Options2Click);
-    add(Item("SaveSettings1", "Optionsmenu", "&Save Settings"))
-        .Hidden()
-        .Run(&TWform::SaveSettings1Click);
+    add(Item("Options2", "Optionsmenu", "&Options...")).Keys("Ctrl+I").Run(&Options2Click);
+    add(Item("SaveSettings1", "Optionsmenu", "&Save Settings")).Hidden().Run(&SaveSettings1Click);
     add(Sub("Language1", "Optionsmenu", "&Language"));
     add(Item("English1", "Language1", "English"))
         .Group("languages")
         .Check(LanguageChecked<0>)
-        .Run(&TWform::English1Click);
+        .Run(&LanguageClick<LangEnglish>);
     add(Item("Deutsch1", "Language1", "Deutsch"))
         .Group("languages")
         .Check(LanguageChecked<1>)
-        .Run(&TWform::Deutsch1Click);
+        .Run(&LanguageClick<LangGerman>);
     add(Item("Svensk1", "Language1", "Svenska"))
         .Group("languages")
         .Check(LanguageChecked<2>)
-        .Run(&TWform::Svensk1Click);
+        .Run(&LanguageClick<LangSwedish>);
     add(Item("Suomi1", "Language1", "Suomi"))
         .Group("languages")
         .Check(LanguageChecked<3>)
-        .Run(&TWform::Suomi1Click);
-    add(Item("Zoom1", "Optionsmenu", "&Zoom...")).Run(&TWform::Zoom1Click);
-    add(Item("Note1", "Optionsmenu", "&Note...")).Run(&TWform::Note1Click);
+        .Run(&LanguageClick<LangFinnish>);
+    add(Item("Zoom1", "Optionsmenu", "&Zoom...")).Run(&Zoom1Click);
+    add(Item("Note1", "Optionsmenu", "&Note...")).Run(&Note1Click);
 
     // ---- Weave (hidden, no function) ----
     add(Menu("Weavemenu", "&Weave")).Hidden();
@@ -489,10 +480,10 @@ std::vector<Command> BuildTable() {
     add(Menu("HelpMenu", "&Help"));
     add(Item("HelpContentsItem", "HelpMenu", "&Help Topics"))
         .Keys("F1")
-        .Run(&TWform::HelpContentsItemClick);
+        .Run(&HelpContentsItemClick);
     add(Sub("OntheWeb1", "HelpMenu", "On the &Web"));
     add(Item("HeddlemarkHomePage1", "OntheWeb1", "Heddlemark Home Page"));
-    add(Item("HelpAboutItem", "HelpMenu", "&About Heddlemark...")).Run(&TWform::HelpAboutItemClick);
+    add(Item("HelpAboutItem", "HelpMenu", "&About Heddlemark...")).Run(&HelpAboutItemClick);
 
     // ---- tool bar ----
     add(Tool("ToolButtonNew", "New", "new")).Twin("New1");
@@ -502,28 +493,25 @@ std::vector<Command> BuildTable() {
     add(Tool("PenSpeedButton", "Pen|Pen tool", "pen"))
         .Group("tools")
         .Check(PenChecked)
-        .Run(&TWform::PenSpeedButtonClick);
+        .Run(&PenSpeedButtonClick);
     add(Tool("LineSpeedButton", "Line|Line tool", "line"))
         .Group("tools")
         .Check(LineChecked)
-        .Run(&TWform::LineSpeedButtonClick);
+        .Run(&LineSpeedButtonClick);
     add(Tool("SelectSpeedButton", "Selection|Selection tool", "select"))
         .Group("tools")
         .Check(SelectChecked)
-        .Run(&TWform::SelectSpeedButtonClick);
+        .Run(&SelectSpeedButtonClick);
     add(ToolSep());
     add(Tool("DraftSpeedButton", "Draft/Fabric|Toggle Draft or Design/Fabric view", "draftfabric"));
     add(Tool("DisplaySpeedButton", "Toggle Threading|Toggle threading display", "threading"))
-        .Twin("ShowThreading1")
-        .Run(&TWform::ShowThreading1Click);
+        .Twin("ShowThreading1");
     add(Tool("RepSpeedButton", "Repeat", "repeat")).Twin("Rep1");
     add(ToolSep());
     add(Tool("ToolButtonEdcol", "Edit Colors", "editcolors")).Twin("EditColors1");
     add(Tool("PalSpeedButton", "Color Palette", "palette")).Twin("ColorWindow1");
-    add(Tool("ToolButtonNote", "Notes", "note")).Run(&TWform::ToolButtonNoteClick);
-    add(Tool("OptionSpeedButton", "Options", "options"))
-        .Twin("Options2")
-        .Run(&TWform::Options2Click);
+    add(Tool("ToolButtonNote", "Notes", "note")).Run(&ToolButtonNoteClick);
+    add(Tool("OptionSpeedButton", "Options", "options")).Twin("Options2");
     add(ToolSep());
     add(Widget("SlideBar1"));
     add(Widget("Zpanel"));
@@ -557,10 +545,15 @@ const Command& RuleSource(const Command& c) {
 
 } // namespace
 
+const Command& HandlerSource(const Command& c) {
+    if (!c.handler && c.kind == CommandKind::ToolButton) return RuleSource(c);
+    return c;
+}
+
 bool CommandEnabled(const Command& c, const CommandState& s) {
     const Command& r = RuleSource(c);
     const bool isMenu = c.kind == CommandKind::Menu || c.kind == CommandKind::Submenu;
-    if (!isMenu && !c.handler) return false;
+    if (!isMenu && !HandlerSource(c).handler) return false;
     return r.enabled ? r.enabled(s) : true;
 }
 

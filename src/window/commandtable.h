@@ -2,17 +2,18 @@
 // The one table of every menu, submenu, menu item and toolbar button of the main
 // window: object name, caption, shortcut, hint, the rules that enable, show and
 // check it, the handler and the wrapper around it. The window builds its menu bar
-// and tool bar from this table and UpdateMenuState() walks it again.
+// and tool bar from this table and UpdateMenuState() walks it again. Handlers
+// are free functions over the command context, declared beside their
+// subsystems; a new command is one row here and one function there.
 
 #include <array>
 #include <span>
 #include <string_view>
 
+#include "ui/commandcontext.h"
 #include "ui/commandwrappers.h"
 
 namespace hm {
-
-class TWform;
 
 // Everything the enabling, visibility and check rules look at.
 struct CommandState {
@@ -40,8 +41,6 @@ struct CommandState {
 };
 
 using CommandRule = bool (*)(const CommandState&);
-// A handler returns whether it applied a change (used by the dialog wrappers).
-using CommandHandler = bool (TWform::*)();
 
 enum class CommandKind { Menu, Submenu, Item, Separator, ToolButton, ToolSeparator, Widget };
 
@@ -56,7 +55,7 @@ struct Command {
     const char* captionSuffix = ""; // ... followed by this text
     const char* copyCaptionOf = ""; // caption copied from this item
     const char* icon = "";          // ":/icons/<icon>.svg"
-    const char* twin = "";          // tool bar: the menu item whose rules it shares
+    const char* twin = "";          // tool bar: the menu item whose rules and handler it shares
     const char* group = "";         // exclusive check group
     bool checkable = false;
     bool hidden = false;           // hidden in the form, never shown
@@ -129,9 +128,14 @@ struct Command {
 std::span<const Command> Commands();
 const Command* FindCommand(std::string_view name);
 
+// The entry whose handler and wrapper a command runs: the entry itself when it
+// has a handler, else a tool bar button's twin.
+const Command& HandlerSource(const Command& c);
+
 // The rules of an entry as UpdateMenuState applies them (tool bar entries use
-// their twin's rules). An entry without a handler is never enabled, except menus
-// and submenus, which open so that their items can be seen.
+// their twin's rules). An entry without a handler (of its own or its twin's) is
+// never enabled, except menus and submenus, which open so that their items can
+// be seen.
 bool CommandEnabled(const Command& c, const CommandState& s);
 bool CommandVisible(const Command& c, const CommandState& s);
 bool CommandChecked(const Command& c, const CommandState& s);

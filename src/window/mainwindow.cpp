@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
@@ -20,15 +19,15 @@
 #include <ctime>
 
 #include "files/ui/filecommands.h"
-#include "settings/messages.h"
+#include "settings/basemultilang.h"
 #include "settings/settingsstore.h"
 #include "settings/ui/multilang.h"
 #include "tools/ui/mousetools.h"
-#include "ui/messagebox.h"
 #include "view/ui/draftview.h"
 #include "window/helpbrowser.h"
 #include "window/noteswindow.h"
 #include "window/statusline.h"
+#include "window/tipofday.h"
 
 // Resources compiled into the static libraries are registered here, once.
 static void InitMainWindowResources() {
@@ -59,9 +58,7 @@ TWform::TWform(const StartupEnvironment& env, QWidget* parent)
     StartUp(env);
 }
 
-TWform::~TWform() {
-    if (answers_.ask) SetMessageBoxAnswerer({});
-}
+TWform::~TWform() = default;
 
 // ---------------------------------------------------------------- start-up
 
@@ -78,6 +75,8 @@ void TWform::StartUp(const StartupEnvironment& env) {
     // the language default from the system language before reading "Language".
     settings_ = env.settingsFile.isEmpty() ? std::make_unique<SettingsStore>()
                                            : std::make_unique<SettingsStore>(env.settingsFile);
+    context_ = std::make_unique<CommandContext>(d, undo_, doc_, view_, *settings_, *this);
+    context_->dialogParent = this;
     // 4. Defaults before the settings are read.
     d.Inches = false;
     d.PatternShafts = 8;
@@ -93,6 +92,8 @@ void TWform::StartUp(const StartupEnvironment& env) {
     view_.ExpertMode = v.ExpertMode;
     view_.FabricWindowOn = v.FabricWindow;
     doc_.CurrentFolder = v.NufilPath;
+    // New starts in the view the program started in.
+    doc_.NewPattern.DesignMode = d.DesignMode;
     SetLanguageEverywhere(v.Language);
 
     // 6. Zoom at least 7.
@@ -101,7 +102,8 @@ void TWform::StartUp(const StartupEnvironment& env) {
     BuildCommands();
     BuildToolBar();
     BuildCentralArea();
-    BuildStatusLine();
+    statusLine_ = new StatusLine(this);
+    setStatusBar(statusLine_);
     multiLang_ = new TMultiLang(this, QStringLiteral("mainwindow"));
     // 3. Hints go to status panel 0 (see event()).
 
@@ -136,7 +138,7 @@ void TWform::StartUp(const StartupEnvironment& env) {
     if (!d.Inches) {
         d.Epi = 10;
         d.Ppi = 10;
-        newPatternEpi_ = newPatternPpi_ = 10;
+        doc_.NewPattern.Epi = doc_.NewPattern.Ppi = 10;
     }
 
     // 13. Colour selector.
@@ -181,36 +183,37 @@ void TWform::BuildCentralArea() {
     grid->setSpacing(0);
 
     draftView_ = new DraftView(*draft_, central);
+    context_->draftView = draftView_;
     draftView_->setMargins(7, 6, 11);
     draftView_->setMinimumSize(40, 40);
     draftView_->setFocusPolicy(Qt::NoFocus);
 
-    panelScv_ = new QWidget(central);
-    panelScv_->setObjectName("PanelScv");
-    auto* vl = new QVBoxLayout(panelScv_);
+    auto* panelScv = new QWidget(central);
+    panelScv->setObjectName("PanelScv");
+    auto* vl = new QVBoxLayout(panelScv);
     vl->setContentsMargins(0, 0, 0, 0);
-    scrollV_ = new QScrollBar(Qt::Vertical, panelScv_);
+    scrollV_ = new QScrollBar(Qt::Vertical, panelScv);
     scrollV_->setObjectName("ScrollBarV");
     scrollV_->setTracking(false);
     scrollV_->setFocusPolicy(Qt::NoFocus);
     vl->addWidget(scrollV_);
 
-    panelSch_ = new QWidget(central);
-    panelSch_->setObjectName("Panelsch");
-    auto* hl = new QHBoxLayout(panelSch_);
+    auto* panelSch = new QWidget(central);
+    panelSch->setObjectName("Panelsch");
+    auto* hl = new QHBoxLayout(panelSch);
     hl->setContentsMargins(0, 0, 0, 0);
-    scrollH_ = new QScrollBar(Qt::Horizontal, panelSch_);
+    scrollH_ = new QScrollBar(Qt::Horizontal, panelSch);
     scrollH_->setObjectName("ScrollBarH");
     scrollH_->setTracking(false);
     scrollH_->setFocusPolicy(Qt::NoFocus);
     hl->addWidget(scrollH_);
 
     draftView_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    panelScv_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    panelSch_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    panelScv->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    panelSch->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     grid->addWidget(draftView_, 0, 0);
-    grid->addWidget(panelScv_, 0, 1);
-    grid->addWidget(panelSch_, 1, 0, 1, 2);
+    grid->addWidget(panelScv, 0, 1);
+    grid->addWidget(panelSch, 1, 0, 1, 2);
     grid->setRowStretch(0, 1);
     grid->setColumnStretch(0, 1);
     setCentralWidget(central);
@@ -222,11 +225,6 @@ void TWform::BuildCentralArea() {
     // With tracking off, valueChanged comes only at the end of a scroll.
     connect(scrollH_, &QScrollBar::valueChanged, this, [this] { HorizontalScrollEnded(); });
     connect(scrollV_, &QScrollBar::valueChanged, this, [this] { VerticalScrollEnded(); });
-}
-
-void TWform::BuildStatusLine() {
-    statusLine_ = new StatusLine(this);
-    setStatusBar(statusLine_);
 }
 
 // ---------------------------------------------------------------- showing, closing
@@ -243,16 +241,18 @@ void TWform::showEvent(QShowEvent* event) {
         UpdateCaptions();
         Update();
         view_.PaintedOnce = true;
-        if (hadCommandLine_) fileCommands_->OpenFromCommandLine(env_.arguments);
+        if (hadCommandLine_) {
+            fileCommands_->OpenFromCommandLine(env_.arguments);
+            UpdateMenuState();
+        }
         // A copy left by a run that ended without a clean exit is offered once
         // the window is on the screen.
-        QTimer::singleShot(0, this, [this] { fileCommands_->OfferRecovery(); });
+        QTimer::singleShot(0, this, [this] {
+            fileCommands_->OfferRecovery();
+            UpdateMenuState();
+        });
         if (settings_->values.TipOfDay) ShowTipOfDay();
     }
-}
-
-void TWform::paintEvent(QPaintEvent* event) {
-    QMainWindow::paintEvent(event);
 }
 
 void TWform::resizeEvent(QResizeEvent* event) {
@@ -261,7 +261,7 @@ void TWform::resizeEvent(QResizeEvent* event) {
     UpdateTitle();
 }
 
-void TWform::WriteWindowState() {
+void TWform::StoreWindowState() {
     SettingsValues& v = settings_->values;
     v.Wposfull = isMaximized() ? 1 : 0;
     if (!isMaximized()) {
@@ -274,10 +274,10 @@ void TWform::WriteWindowState() {
     v.FabricWindow = view_.FabricWindowOn;
     v.ExpertMode = view_.ExpertMode;
     v.Language = CurrentLanguage();
-    if (noteForm_) {
-        v.Memow = noteForm_->StoredWidth();
-        v.Memoh = noteForm_->StoredHeight();
-        v.Memoleft = noteForm_->StoredLeft();
+    if (const TNoteForm* notes = context_->Find<TNoteForm>()) {
+        v.Memow = notes->StoredWidth();
+        v.Memoh = notes->StoredHeight();
+        v.Memoleft = notes->StoredLeft();
     }
 }
 
@@ -287,7 +287,7 @@ void TWform::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    WriteWindowState();
+    StoreWindowState();
     doc_.CurrentFolder.clear();
     settings_->values.NufilPath.clear();
     // The options written are the draft's present ones; the store writes the
@@ -296,138 +296,60 @@ void TWform::closeEvent(QCloseEvent* event) {
     settings_->TakeFrom(*draft_);
     settings_->values.DesignMode = designMode;
     settings_->WriteOnClose();
-    if (helpBrowser_) helpBrowser_->close();
+    if (QWidget* help = context_->Find<HelpBrowser>()) help->close();
     fileCommands_->CleanExit();
     event->accept();
 }
 
-// ---------------------------------------------------------------- refresh operations
+// ---------------------------------------------------------------- parts the window creates
 
-void TWform::Update() {
-    if (!draftView_) return;
-    // A full clear of the drawing area ends the selection.
-    DropSelection();
-    draftView_->setDesignGridStyle(settings_->values.DesignGrid);
-    draftView_->Update();
-    UpdateViewChecks();
+void TWform::BuildMouseTools() {
+    ToolHooks h;
+    h.lineOn = [this] { return view_.LineOn; };
+    h.selectionTool = [this] { return view_.SelectionTool; };
+    h.fabricView = [this] { return view_.FabricView; };
+    h.expertMode = [this] { return view_.ExpertMode; };
+    h.currentColor = [this] { return view_.CurrentColor; };
+    h.pickColor = [this](int index) { SetCurrentColor(index); };
+    h.buttonHeld = [this](bool held) { view_.MouseButtonDown = held; };
+    h.takeSnapshot = [this] { TakeUndoSnapshot(); };
+    h.markModified = [this] { MarkModified(); };
+    h.markUndoAvailable = [this] { MarkUndoAvailable(); };
+    h.showCellInfo = [this](int kind, int a, int b) { ShowCellInfo(kind, a, b); };
+    h.showSelectionSize = [this](int kind, int a, int b) { ShowSelectionSize(kind, a, b); };
+    h.selectionToLine = [this] {
+        view_.LineOn = true;
+        ResetTool();
+        UpdateMenuState();
+    };
+    h.confirm = [this](const Message& m) { return context_->Ask(m) == BoxAnswer::Yes; };
+    tools_ = new MouseTools(draftView_, std::move(h), this);
+    context_->Register(tools_);
 }
 
-void TWform::RepaintDraft() {
-    if (!draftView_) return;
-    draftView_->RepaintDraft();
-    UpdateViewChecks();
+void TWform::BuildFileCommands() {
+    fileCommands_ = new FileCommands(*context_, this, env_.recoveryFolder);
+    context_->Register(fileCommands_);
 }
 
-void TWform::ClearAndRepaint() {
-    if (!draftView_) return;
-    DropSelection();
-    draftView_->ClearAndRepaint();
-    UpdateViewChecks();
-}
-
-void TWform::MarkModified() {
-    RefreshFabricWindow();
-    doc_.Modified = true;
-    if (fileCommands_) fileCommands_->DraftEdited();
-}
-
-void TWform::RefreshFabricWindow() {
-    // The floating fabric window is not part of the program yet.
-}
-
-void TWform::TakeUndoSnapshot() {
-    undo_.TakeSnapshot(*draft_);
-}
-
-void TWform::MarkUndoAvailable() {
-    undo_.MarkChanged();
-    if (QAction* a = Action("EditUndoItem")) a->setEnabled(true);
-}
-
-void TWform::DisableUndo() {
-    undo_.UndoAvailable = false;
-    if (QAction* a = Action("EditUndoItem")) a->setEnabled(false);
-}
-
-void TWform::EraseMarks(ViewArea area) {
-    if (tools_) tools_->EraseMarks(area);
-}
-
-void TWform::ResetTool() {
-    view_.SelectionTool = false;
-    DropSelection();
-    if (QAction* a = Action(view_.LineOn ? "LineSpeedButton" : "PenSpeedButton"))
-        a->setChecked(true);
-    if (draftView_) draftView_->unsetCursor();
-    if (statusLine_) statusLine_->SetPanelText(0, {});
-}
-
-void TWform::AfterLoad() {
-    if (draftView_) draftView_->unsetCursor();
-    SetZoomSlider(draft_->Zoom);
-    RefreshFabricWindow();
-    UpdateNoteButton();
-}
-
-void TWform::UpdateTitle() {
-    static const QString app = QStringLiteral("Heddlemark CD");
-    if (doc_.CurrentFile.isEmpty()) {
-        doc_.CurrentName.clear();
-        setWindowTitle(app);
-        applicationTitle_ = app;
-        return;
-    }
-    const QFileInfo fi(doc_.CurrentFile);
-    doc_.CurrentName = fi.completeBaseName();
-    applicationTitle_ = doc_.CurrentName + QStringLiteral(" - ") + app;
-    QString path;
-    if (width() < 1000) {
-        path = fi.fileName();
-    } else {
-        path = QDir::toNativeSeparators(doc_.CurrentFile);
-        if (path.size() > 99) {
-            const int at = path.indexOf(QStringLiteral("Documents and Settings"));
-            if (at >= 0) path.replace(at, 22, QStringLiteral("Doc..."));
-            if (path.size() > 99) path = fi.fileName();
-        }
-    }
-    setWindowTitle(app + QStringLiteral(" - ") + path);
-}
-
-// ---------------------------------------------------------------- messages
-
-QString TWform::Text(const QString& key) const {
-    if (multiLang_ && multiLang_->HasKey(key)) return multiLang_->Translate(key);
-    return Tr(key);
+void TWform::ShowTipOfDay() {
+    auto* tip = new TTipForm(settings_->values.TipOfDay, this);
+    tip->setAttribute(Qt::WA_DeleteOnClose);
+    connect(tip, &TTipForm::showAtStartupChanged, this, [this](bool show) {
+        settings_->values.TipOfDay = show;
+        settings_->WriteTipOfDay();
+    });
+    tip->show();
 }
 
 void TWform::SetMessageAnswers(MessageAnswers answers) {
-    answers_ = std::move(answers);
-    // The boxes of the open and save commands are answered the same way.
-    if (!answers_.ask) {
-        SetMessageBoxAnswerer({});
+    if (!answers.ask) {
+        context_->SetAnswerer({});
         return;
     }
-    SetMessageBoxAnswerer([this](const Message& m, const QString& text) {
-        return static_cast<BoxAnswer>(answers_.ask(m, text));
+    context_->SetAnswerer([ask = std::move(answers.ask)](const Message& m, const QString& text) {
+        return static_cast<BoxAnswer>(ask(m, text));
     });
-}
-
-int TWform::Ask(MessageKind kind, const QString& key, const QString& suffix) {
-    Message m;
-    m.kind = kind;
-    m.text = key.toStdString();
-    m.suffix = suffix.toStdString();
-    return Ask(m);
-}
-
-int TWform::Ask(const Message& m) {
-    const QString body = QString::fromStdString(m.text);
-    QString text = (m.IsKey() ? Text(body) : body) + QString::fromStdString(m.suffix);
-    if (m.kind == MessageKind::Question || m.kind == MessageKind::ThreeWay) text += u'?';
-    if (m.kind != MessageKind::Error && text.size() > 255) text.truncate(255);
-    if (answers_.ask) return answers_.ask(m, text);
-    return static_cast<int>(ShowMessageBox(this, m.kind, text));
 }
 
 } // namespace hm

@@ -1,29 +1,25 @@
-// The main window's menus and tool bar, built from the command table, and the
-// handlers of the commands that live in the window itself.
+// The main window's menus and tool bar, built from the command table; the
+// dispatch of a command to its handler; the rules applied again as the state
+// changes.
 
 #include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
-#include <QColorDialog>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSlider>
 #include <QToolBar>
-#include <QToolButton>
 #include <cstring>
 
 #include "fabric/ui/colorselector.h"
-#include "ops/countchanges.h"
+#include "files/ui/recentfilesmenu.h"
+#include "settings/basemultilang.h"
 #include "settings/messages.h"
 #include "settings/settingsstore.h"
-#include "settings/ui/multilang.h"
-#include "settings/ui/optionsdialog.h"
-#include "view/ui/draftview.h"
+#include "ui/commandwrappers.h"
 #include "window/mainwindow.h"
-#include "window/statusline.h"
 
 namespace hm {
 
@@ -43,6 +39,24 @@ void SetHint(QAction* a, const QString& hint) {
 }
 
 } // namespace
+
+// An action for a menu item or tool button: named, checkable as the table says,
+// in its check group, and running the command when triggered.
+QAction* TWform::AddCommandAction(const Command& c, const QString& text) {
+    auto* a = new QAction(text, this);
+    const QString name = QString::fromLatin1(c.name);
+    a->setObjectName(name);
+    a->setCheckable(c.checkable);
+    if (*c.group) {
+        QActionGroup*& g = groups_[QString::fromLatin1(c.group)];
+        if (!g) g = new QActionGroup(this);
+        g->addAction(a);
+    }
+    actions_.insert(name, a);
+    const Command* cmd = &c;
+    connect(a, &QAction::triggered, this, [this, cmd] { RunCommand(*cmd); });
+    return a;
+}
 
 void TWform::BuildCommands() {
     QMenuBar* bar = menuBar();
@@ -72,21 +86,11 @@ void TWform::BuildCommands() {
             }
             break;
         case CommandKind::Item: {
-            auto* a = new QAction(caption, this);
-            a->setObjectName(name);
+            QAction* a = AddCommandAction(c, caption);
             if (*c.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
             if (*c.hint) SetHint(a, QString::fromUtf8(c.hint));
-            a->setCheckable(c.checkable);
-            if (*c.group) {
-                QActionGroup*& g = groups_[QString::fromLatin1(c.group)];
-                if (!g) g = new QActionGroup(this);
-                g->addAction(a);
-            }
             if (c.hidden) a->setVisible(false);
             if (parent) parent->addAction(a);
-            actions_.insert(name, a);
-            const Command* cmd = &c;
-            connect(a, &QAction::triggered, this, [this, cmd] { RunCommand(*cmd); });
             break;
         }
         default:
@@ -115,20 +119,10 @@ void TWform::BuildToolBar() {
             toolBar_->addSeparator();
         } else if (c.kind == CommandKind::ToolButton) {
             const QString hint = QString::fromUtf8(c.hint);
-            auto* a = new QAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(c.icon)),
-                                  HintShort(hint), this);
-            a->setObjectName(name);
+            QAction* a = AddCommandAction(c, HintShort(hint));
+            a->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(c.icon)));
             SetHint(a, hint);
-            a->setCheckable(c.checkable);
-            if (*c.group) {
-                QActionGroup*& g = groups_[QString::fromLatin1(c.group)];
-                if (!g) g = new QActionGroup(this);
-                g->addAction(a);
-            }
             toolBar_->addAction(a);
-            actions_.insert(name, a);
-            const Command* cmd = &c;
-            connect(a, &QAction::triggered, this, [this, cmd] { RunCommand(*cmd); });
         } else if (c.kind == CommandKind::Widget) {
             if (name == QLatin1String("SlideBar1")) {
                 slideBar_ = new QSlider(Qt::Horizontal, toolBar_);
@@ -160,29 +154,10 @@ void TWform::BuildToolBar() {
 // ---------------------------------------------------------------- dispatch and rules
 
 void TWform::RunCommand(const Command& c) {
-    if (!c.handler) return;
-    const CommandHandler h = c.handler;
-    auto call = [this, h] { return (this->*h)(); };
-    switch (c.wrapper) {
-    case WrapperKind::None:
-        call();
-        break;
-    case WrapperKind::W1:
-        RunW1(*this, [&] { call(); });
-        break;
-    case WrapperKind::W2:
-        RunW2(*this, call);
-        break;
-    case WrapperKind::W2Plus:
-        RunW2Plus(*this, call, std::strcmp(c.name, "Rep1") == 0);
-        break;
-    case WrapperKind::W3:
-        RunW3(*this, ViewArea::None, [&] { call(); });
-        break;
-    case WrapperKind::WC:
-        RunWC(*this, [&] { call(); });
-        break;
-    }
+    // A tool bar button without a handler of its own runs its twin's.
+    const Command& source = HandlerSource(c);
+    if (!source.handler) return;
+    RunWrapped(source.wrapper, *context_, source.handler, std::strcmp(source.name, "Rep1") == 0);
     UpdateMenuState();
 }
 
@@ -266,205 +241,26 @@ void TWform::UpdateCaptions() {
     }
 }
 
-void TWform::SetLanguage(int language) {
-    SetLanguageEverywhere(language);
-    settings_->values.Language = CurrentLanguage();
-    UpdateCaptions();
-    ShowRecentFiles();
-    UpdateMenuState();
-    UpdateTitle();
-    ShowRanges();
-    OnLaidOut();
+// Captions of the recent-file items: "&k " and the entry's display name.
+void TWform::ShowRecentFiles() {
+    const auto& list = settings_->values.RecentFiles;
+    for (int k = 1; k <= RecentFileCount; ++k)
+        if (QAction* a = Action(QStringLiteral("menyfil%1").arg(k)))
+            a->setText(RecentMenuCaption(k, list[static_cast<size_t>(k - 1)]));
 }
 
-// ---------------------------------------------------------------- handlers
+// ---------------------------------------------------------------- colour selector
 
-bool TWform::FileExitItemClick() {
-    close();
-    return false;
-}
-
-bool TWform::EditUndoItemClick() {
-    if (!undo_.UndoAvailable) return false;
-    if (!undo_.Undo(*draft_)) return false;
-    DisableUndo();
-    Update();
-    RefreshFabricWindow();
-    return true;
-}
-
-bool TWform::ClearAllClick() {
-    TakeUndoSnapshot();
-    draft_->ClearAll();
-    // The draft no longer comes from a file.
-    doc_.CurrentFile.clear();
-    doc_.RevertAvailable = false;
-    doc_.Modified = false;
-    UpdateTitle();
-    Update();
-    RefreshFabricWindow();
-    ResetTool();
-    MarkUndoAvailable();
-    return true;
-}
-
-bool TWform::ClearPatternThreading() {
-    draft_->ClearPatternThreading(1);
-    return true;
-}
-bool TWform::ClearLiftplan() {
-    draft_->ClearLiftplan(1);
-    return true;
-}
-bool TWform::ClearThreadingA() {
-    draft_->ClearThreadingA(1);
-    return true;
-}
-bool TWform::ClearTreadlingA() {
-    draft_->ClearTreadlingA(1);
-    return true;
-}
-bool TWform::ClearThreadingB() {
-    draft_->ClearThreadingB(1);
-    return true;
-}
-bool TWform::ClearTreadlingB() {
-    draft_->ClearTreadlingB(1);
-    return true;
-}
-bool TWform::ClearTieupAA() {
-    draft_->ClearTieups(1);
-    return true;
-}
-bool TWform::ClearTieupAB() {
-    draft_->ClearTieups(2);
-    return true;
-}
-bool TWform::ClearTieupBA() {
-    draft_->ClearTieups(3);
-    return true;
-}
-bool TWform::ClearTieupBB() {
-    draft_->ClearTieups(4);
-    return true;
-}
-bool TWform::ClearColors() {
-    draft_->ClearWarpColors(1);
-    draft_->ClearWeftColors(1);
-    if (colorSelector_) colorSelector_->Refresh();
-    return true;
-}
-
-bool TWform::Draft1Click() {
-    SwitchToDraft();
-    return true;
-}
-bool TWform::Design1Click() {
-    SwitchToDesign();
-    return true;
-}
-
-bool TWform::ShowThreading1Click() {
-    draft_->ShowThreading = !draft_->ShowThreading;
-    Update();
-    return true;
-}
-
-bool TWform::VisaMonstersolvning1Click() {
-    draft_->ShowPatternThreading = !draft_->ShowPatternThreading;
-    Update();
-    return true;
-}
-
-bool TWform::ColorDialogItemClick() {
-    const int index = std::clamp(view_.CurrentColor, 0, PaletteEntries - 1);
-    Draft& d = *draft_;
-    const QColor start = QColor(ToRgb(d.Palette[static_cast<size_t>(index)]));
-    const QColor c =
-        QColorDialog::getColor(start, this, QString(), QColorDialog::ColorDialogOptions());
-    if (!c.isValid()) return false;
-    d.Palette[static_cast<size_t>(index)] = MakeColor(c.red(), c.green(), c.blue());
-    d.StorePaletteEntryToRGB(index);
-    if (colorSelector_) colorSelector_->Refresh();
-    RepaintDraft();
-    MarkModified();
-    return true;
-}
-
-bool TWform::Options2Click() {
-    const DraftCounts before = CountsOf(*draft_);
-    TPagesDlg dialog(*draft_, *settings_, this);
-    const bool ok = dialog.exec() == QDialog::Accepted || dialog.FieldsApplied();
-    if (!ok) return false;
-    if (settings_->values.SaveSettings) {
-        newPatternEpi_ = draft_->Epi;
-        newPatternPpi_ = draft_->Ppi;
-    }
-    ApplyCountsAfterOptions(before);
-    return true;
-}
-
-void TWform::ApplyCountsAfterOptions(const DraftCounts& before) {
-    doc_.Modified = true;
-    ApplyCountChanges(*draft_, before);
-    view_.ExpertMode = settings_->values.ExpertMode;
-    Update();
-    RefreshFabricWindow();
-    UpdateCaptions();
-}
-
-bool TWform::SaveSettings1Click() {
-    WriteWindowState();
-    const bool designMode = settings_->values.DesignMode;
-    settings_->TakeFrom(*draft_);
-    settings_->values.DesignMode = designMode;
-    settings_->values.NufilPath = doc_.CurrentFolder;
-    settings_->WriteAllSettings();
-    return false;
-}
-
-bool TWform::English1Click() {
-    SetLanguage(LangEnglish);
-    return false;
-}
-bool TWform::Deutsch1Click() {
-    SetLanguage(LangGerman);
-    return false;
-}
-bool TWform::Svensk1Click() {
-    SetLanguage(LangSwedish);
-    return false;
-}
-bool TWform::Suomi1Click() {
-    SetLanguage(LangFinnish);
-    return false;
-}
-
-bool TWform::Zoom1Click() {
-    bool ok = false;
-    const int z = QInputDialog::getInt(this, Text("@zoomtitle"), Text("@zoomtxt") + u':',
-                                       draft_->Zoom, 1, 20, 1, &ok);
-    if (ok && z != draft_->Zoom) SetZoomSlider(z);
-    return false;
-}
-
-bool TWform::PenSpeedButtonClick() {
-    view_.LineOn = false;
-    ResetTool();
-    return false;
-}
-
-bool TWform::LineSpeedButtonClick() {
-    view_.LineOn = true;
-    ResetTool();
-    return false;
-}
-
-bool TWform::SelectSpeedButtonClick() {
-    view_.SelectionTool = true;
-    if (QAction* a = Action("SelectSpeedButton")) a->setChecked(true);
-    if (draftView_) draftView_->setCursor(SelectionCursor());
-    return false;
+void TWform::BuildColorSelector() {
+    colorSelector_ = new ColorSelector(toolBar_);
+    colorSelector_->SetDraft(draft_.get());
+    colorSelector_->setFocusPolicy(Qt::NoFocus);
+    toolBar_->addWidget(colorSelector_);
+    connect(colorSelector_, &ColorSelector::colorChosen, this, [this](int index) {
+        view_.CurrentColor = index;
+        if (slideBar_) slideBar_->setFocus();
+    });
+    colorSelector_->installEventFilter(this);
 }
 
 } // namespace hm

@@ -1,157 +1,39 @@
-// The main window's views and their transitions, the zoom slider, the scroll
-// bars, the mouse wheel, the tool keys and the status line texts.
+// The main window's zoom slider, scroll bars, mouse wheel, tool keys and the
+// status line texts.
 
-#include <QAction>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStatusTipEvent>
-#include <QSvgRenderer>
-#include <QToolBar>
 #include <QWheelEvent>
 #include <algorithm>
 
 #include "fabric/ui/colorselector.h"
 #include "model/design.h"
-#include "ops/designmode.h"
 #include "settings/messages.h"
-#include "settings/settingsstore.h"
+#include "tools/ui/toolcommands.h"
 #include "view/ui/draftview.h"
+#include "view/ui/viewcommands.h"
 #include "window/mainwindow.h"
 #include "window/statusline.h"
 
 namespace hm {
 
-namespace {
-
-class BusyCursor {
-  public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
-} // namespace
-
-// ---------------------------------------------------------------- colour selector
-
-void TWform::BuildColorSelector() {
-    colorSelector_ = new ColorSelector(toolBar_);
-    colorSelector_->SetDraft(draft_.get());
-    colorSelector_->setFocusPolicy(Qt::NoFocus);
-    toolBar_->addWidget(colorSelector_);
-    connect(colorSelector_, &ColorSelector::colorChosen, this, [this](int index) {
-        view_.CurrentColor = index;
-        if (slideBar_) slideBar_->setFocus();
-    });
-    colorSelector_->installEventFilter(this);
-}
-
-void TWform::SetCurrentColor(int index) {
-    view_.CurrentColor = std::clamp(index, 0, PaletteEntries - 1);
-    if (colorSelector_) colorSelector_->SetCurrentColor(view_.CurrentColor);
-}
-
-QCursor TWform::SelectionCursor() const {
-    QSvgRenderer svg(QStringLiteral(":/icons/selectcursor.svg"));
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    svg.render(&p);
-    p.end();
-    return QCursor(pm, 15, 15);
-}
-
-// ---------------------------------------------------------------- views
-
-void TWform::SwitchToDraft() {
-    Draft& d = *draft_;
-    if (!view_.FabricView && !d.DesignMode) return;
-    if (view_.FabricView) {
-        view_.FabricView = false;
-        view_.ZoomEventsOn = false;
-        SetZoomSlider(d.Zoom);
-        view_.ZoomEventsOn = true;
-    }
-    if (d.DesignMode) {
-        LeaveDesignResult left;
-        {
-            BusyCursor busy;
-            left = LeaveDesignMode(d, false, view_.VisibleEnds);
-        }
-        if (left == LeaveDesignResult::TooManyShafts) {
-            // Stay in Design with the picture and the threading as they were.
-            if (Ask(MessageKind::Confirmation, "@emaxshafts") != 1) {
-                Update();
-                RefreshFabricWindow();
-                return;
-            }
-            BusyCursor busy;
-            LeaveDesignMode(d, true, view_.VisibleEnds);
-        }
-        newPatternDesignMode_ = false;
-    }
-    Update();
-    RefreshFabricWindow();
-}
-
-void TWform::SwitchToDesign() {
-    Draft& d = *draft_;
-    const bool wasDesign = d.DesignMode;
-    if (!wasDesign && !view_.ExpertMode) {
-        const bool hasPattern = d.LastPatternEnd(d.Ends) > 0 || d.LastLiftplanPick(d.Picks) > 0;
-        if (hasPattern && (d.Ends > DesignSize || d.Picks > DesignSize) &&
-            (d.LastPatternEnd(MaxEnds) > DesignSize || d.LastLiftplanPick(MaxPicks) > DesignSize)) {
-            if (Ask(MessageKind::Confirmation, "@mesdesign1") != 1) return;
-        }
-        if (doc_.Modified && hasPattern) {
-            const int answer = Ask(MessageKind::ThreeWay, "@mesdesign");
-            if (answer == 3) return;
-            // Yes asks to save first; without a save command the switch is
-            // abandoned rather than pretending the draft was saved.
-            if (answer == 1 && !(saveAs_ && saveAs_())) return;
-        }
-    }
-    view_.FabricView = false;
-    view_.ZoomEventsOn = false;
-    SetZoomSlider(d.Zoom);
-    view_.ZoomEventsOn = true;
-    {
-        BusyCursor busy;
-        EnterDesignMode(d);
-    }
-    newPatternDesignMode_ = true;
-    Update();
-    RefreshFabricWindow();
-}
-
-void TWform::SwitchToFabricView(int kind) {
-    Draft& d = *draft_;
-    if (view_.FabricView && view_.FabricKind == kind) return;
-    if (!view_.FabricView && d.DesignMode) {
-        BusyCursor busy;
-        BuildLiftplanFromDesign(d, DesignSize, DesignSize);
-    }
-    const HasPatternResult has = d.HasPattern(view_.VisibleEnds, view_.VisiblePicks);
-    if (!has.ok) {
-        Ask(MessageKind::Information, "@globnopat");
-        return;
-    }
-    view_.FabricView = true;
-    view_.FabricKind = kind;
-    view_.ZoomEventsOn = false;
-    SetZoomSlider(kind == 2 ? view_.InterlacementZoom : d.FabricZoom);
-    view_.ZoomEventsOn = true;
-    Update();
-    if (kind != 2 && d.FabricCompression) statusLine_->SetPanelText(3, Text("@compressed"));
-}
-
 // ---------------------------------------------------------------- zoom
+
+int TWform::ShownZoom() const {
+    return !view_.FabricView       ? draft_->Zoom
+           : view_.FabricKind == 2 ? view_.InterlacementZoom
+                                   : draft_->FabricZoom;
+}
+
+void TWform::SyncZoomSlider() {
+    view_.ZoomEventsOn = false;
+    SetZoomSlider(ShownZoom());
+    view_.ZoomEventsOn = true;
+}
 
 void TWform::SetZoomSlider(int value) {
     if (!slideBar_) return;
@@ -187,11 +69,7 @@ void TWform::ZoomChanged(int position) {
 }
 
 void TWform::UpdateZoomLabel() {
-    if (!zPanel_) return;
-    const int z = !view_.FabricView       ? draft_->Zoom
-                  : view_.FabricKind == 2 ? view_.InterlacementZoom
-                                          : draft_->FabricZoom;
-    zPanel_->setText(QString::number(z));
+    if (zPanel_) zPanel_->setText(QString::number(ShownZoom()));
 }
 
 // ---------------------------------------------------------------- layout follow-up
@@ -206,7 +84,7 @@ void TWform::OnLaidOut() {
     ShowRanges();
     UpdateZoomLabel();
     if (statusLine_)
-        statusLine_->SetPanelText(5, Text(draft_->SinkingShed ? "@idsinking" : "@idrising"));
+        statusLine_->SetPanelText(5, Tr(draft_->SinkingShed ? "@idsinking" : "@idrising"));
 }
 
 namespace {
@@ -314,37 +192,34 @@ void TWform::wheelEvent(QWheelEvent* event) {
 
 bool TWform::HandleToolKey(int key) {
     if (view_.MouseButtonDown || view_.FabricView) return false;
+    CommandContext& ctx = *context_;
     switch (key) {
     case Qt::Key_S:
-        if (view_.SelectionTool) {
-            view_.LineOn = false;
-            ResetTool();
-        } else if (!view_.LineOn) {
-            view_.LineOn = true;
-            ResetTool();
-        } else {
-            SelectSpeedButtonClick();
-        }
+        // Selection, then pen, then line, then selection again.
+        if (view_.SelectionTool)
+            PenSpeedButtonClick(ctx);
+        else if (!view_.LineOn)
+            LineSpeedButtonClick(ctx);
+        else
+            SelectSpeedButtonClick(ctx);
         break;
     case Qt::Key_M:
-        if (!view_.SelectionTool) SelectSpeedButtonClick();
+        if (!view_.SelectionTool) SelectSpeedButtonClick(ctx);
         break;
     case Qt::Key_L:
-        view_.LineOn = true;
-        ResetTool();
+        LineSpeedButtonClick(ctx);
         break;
     case Qt::Key_P:
-        view_.LineOn = false;
-        ResetTool();
+        PenSpeedButtonClick(ctx);
         break;
     case Qt::Key_Insert:
-        InsertAtMouse();
+        InsertAtMouse(ctx);
         return true;
     case Qt::Key_D:
         if (draft_->DesignMode)
-            SwitchToDraft();
+            SwitchToDraft(ctx);
         else
-            SwitchToDesign();
+            SwitchToDesign(ctx);
         break;
     default:
         return false;
@@ -397,9 +272,9 @@ void TWform::ShowRanges() {
         picks = std::min(picks, d.Picks);
     }
     statusLine_->SetPanelText(
-        1, Text("@idwarp") + QStringLiteral(": %1-%2").arg(firstEnd + 1).arg(firstEnd + ends));
+        1, Tr("@idwarp") + QStringLiteral(": %1-%2").arg(firstEnd + 1).arg(firstEnd + ends));
     statusLine_->SetPanelText(
-        2, Text("@idweft") + QStringLiteral(": %1-%2").arg(firstPick + 1).arg(firstPick + picks));
+        2, Tr("@idweft") + QStringLiteral(": %1-%2").arg(firstPick + 1).arg(firstPick + picks));
     statusLine_->SetPanelText(3, {});
 }
 
@@ -411,8 +286,7 @@ void TWform::ShowCellInfo(int kind, int a, int b) {
         return;
     }
     auto label = [this](const char* key, int n) {
-        return (Text(QString::fromLatin1(key)) + QStringLiteral(": ")).left(20) +
-               QString::number(n);
+        return (Tr(QString::fromLatin1(key)) + QStringLiteral(": ")).left(20) + QString::number(n);
     };
     QString p3, p4;
     switch (kind) {

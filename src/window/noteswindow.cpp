@@ -93,6 +93,8 @@ TNoteForm::TNoteForm(Draft& draft, int width, int height, int left, QWidget* par
 }
 
 void TNoteForm::LoadFromDraft() {
+    // While the user types, the draft's note is the editor's text already.
+    if (editor_->toPlainText().toStdString() == draft_.Note) return;
     loading_ = true;
     editor_->setPlainText(QString::fromStdString(draft_.Note));
     editor_->document()->clearUndoRedoStacks();

@@ -19,7 +19,8 @@ class TNoteForm : public QWidget {
     // width, height and left are the stored "Memow", "Memoh" and "Memoleft".
     TNoteForm(Draft& draft, int width, int height, int left, QWidget* parent = nullptr);
 
-    // Shows the draft's note (after a load or a clear) without reporting a change.
+    // Shows the draft's note (after a load, a clear or an undo) without reporting
+    // a change; nothing happens when the editor shows it already.
     void LoadFromDraft();
 
     QPlainTextEdit* Editor() const { return editor_; }

@@ -1,92 +1,78 @@
 // The order of the steps each wrapper takes around an operation.
 
 #include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
+#include "support/recordinghost.h"
 #include "ui/commandwrappers.h"
 
-namespace hm {
+namespace hm::test {
 namespace {
 
-class RecordingHost : public CommandHost {
-  public:
-    std::vector<std::string> steps;
-    bool selection = false;
-    void TakeUndoSnapshot() override { steps.push_back("snapshot"); }
-    void MarkUndoAvailable() override { steps.push_back("undo"); }
-    void MarkModified() override { steps.push_back("modified"); }
-    void Update() override { steps.push_back("update"); }
-    void RepaintDraft() override { steps.push_back("repaint"); }
-    void ClearAndRepaint() override { steps.push_back("clearrepaint"); }
-    void RefreshFabricWindow() override { steps.push_back("fabric"); }
-    bool HasSelection() const override { return selection; }
-    void ResetTool() override { steps.push_back("resettool"); }
-    void EraseMarks(ViewArea) override { steps.push_back("erase"); }
-};
-
-using Steps = std::vector<std::string>;
+using Steps = QStringList;
 
 TEST(CommandWrappers, DirectEditSnapshotsBeforeAndMarksUndoLast) {
     RecordingHost h;
-    RunW1(h, [&] { h.steps.push_back("op"); });
-    EXPECT_EQ(h.steps, (Steps{"snapshot", "op", "modified", "undo"}));
+    RunW1(h, [&] { h.steps.append("op"); });
+    EXPECT_EQ(h.steps, (Steps{"TakeUndoSnapshot", "op", "MarkModified", "MarkUndoAvailable"}));
     h.steps.clear();
     RunW1(
-        h, [&] { h.steps.push_back("op"); }, true);
-    EXPECT_EQ(h.steps, (Steps{"snapshot", "op", "update", "modified", "undo"}));
+        h, [&] { h.steps.append("op"); }, true);
+    EXPECT_EQ(h.steps,
+              (Steps{"TakeUndoSnapshot", "op", "Update", "MarkModified", "MarkUndoAvailable"}));
 }
 
 TEST(CommandWrappers, DialogEditMarksUndoOnlyWhenApplied) {
     RecordingHost h;
     RunW2(h, [&] {
-        h.steps.push_back("dialog");
+        h.steps.append("dialog");
         return false;
     });
-    EXPECT_EQ(h.steps, (Steps{"dialog", "modified"}));
+    EXPECT_EQ(h.steps, (Steps{"dialog", "MarkModified"}));
     h.steps.clear();
     RunW2(h, [&] {
-        h.steps.push_back("dialog");
+        h.steps.append("dialog");
         return true;
     });
-    EXPECT_EQ(h.steps, (Steps{"dialog", "modified", "undo"}));
+    EXPECT_EQ(h.steps, (Steps{"dialog", "MarkModified", "MarkUndoAvailable"}));
 }
 
 TEST(CommandWrappers, DialogEditWithSnapshot) {
     RecordingHost h;
     RunW2Plus(h, [&] {
-        h.steps.push_back("dialog");
+        h.steps.append("dialog");
         return false;
     });
-    EXPECT_EQ(h.steps, (Steps{"snapshot", "dialog", "modified"}));
+    EXPECT_EQ(h.steps, (Steps{"TakeUndoSnapshot", "dialog", "MarkModified"}));
     h.steps.clear();
     RunW2Plus(
         h,
         [&] {
-            h.steps.push_back("dialog");
+            h.steps.append("dialog");
             return false;
         },
         true);
-    EXPECT_EQ(h.steps, (Steps{"snapshot", "dialog", "modified", "undo"}));
+    EXPECT_EQ(h.steps, (Steps{"TakeUndoSnapshot", "dialog", "MarkModified", "MarkUndoAvailable"}));
 }
 
 TEST(CommandWrappers, GeneratorDropsASelectionAndErasesFirst) {
     RecordingHost h;
-    RunW3(h, ViewArea::ThreadingA, [&] { h.steps.push_back("gen"); });
-    EXPECT_EQ(h.steps, (Steps{"snapshot", "erase", "gen", "repaint", "modified", "undo"}));
+    RunW3(h, ViewArea::ThreadingA, [&] { h.steps.append("gen"); });
+    EXPECT_EQ(h.steps, (Steps{"TakeUndoSnapshot", "EraseMarks", "gen", "RepaintDraft",
+                              "MarkModified", "MarkUndoAvailable"}));
     h.steps.clear();
     h.selection = true;
-    RunW3(h, ViewArea::ThreadingA, [&] { h.steps.push_back("gen"); });
-    EXPECT_EQ(h.steps,
-              (Steps{"snapshot", "resettool", "erase", "gen", "repaint", "modified", "undo"}));
+    RunW3(h, ViewArea::ThreadingA, [&] { h.steps.append("gen"); });
+    EXPECT_EQ(h.steps, (Steps{"TakeUndoSnapshot", "ResetTool", "EraseMarks", "gen", "RepaintDraft",
+                              "MarkModified", "MarkUndoAvailable"}));
 }
 
 TEST(CommandWrappers, ClearRepaintsBeforeMarkingUndo) {
     // A repaint disables Undo, so Undo must be marked after it.
     RecordingHost h;
-    RunWC(h, [&] { h.steps.push_back("clear"); });
-    EXPECT_EQ(h.steps, (Steps{"snapshot", "clear", "clearrepaint", "modified", "undo"}));
+    RunWC(h, [&] { h.steps.append("clear"); });
+    EXPECT_EQ(h.steps, (Steps{"TakeUndoSnapshot", "clear", "ClearAndRepaint", "MarkModified",
+                              "MarkUndoAvailable"}));
 }
 
 } // namespace
-} // namespace hm
+} // namespace hm::test

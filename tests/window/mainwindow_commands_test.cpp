@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -106,8 +107,9 @@ TEST_F(MainWindowTest, EveryTableEntryIsBuiltWithItsNameCaptionAndShortcut) {
             if (c.hidden) {
                 EXPECT_FALSE(a->isVisible()) << c.name;
             }
-            // Nothing pretends to work: an entry without an operation is disabled.
-            if (!c.handler) {
+            // Nothing pretends to work: an entry without an operation (its own or,
+            // on the tool bar, its twin's) is disabled.
+            if (!HandlerSource(c).handler) {
                 EXPECT_FALSE(a->isEnabled()) << c.name;
             }
         }
@@ -332,6 +334,34 @@ TEST_F(MainWindowTest, NoteButtonTogglesTheNotesWindow) {
     EXPECT_TRUE(notes->isVisible());
     w.Action("Note1")->trigger();
     EXPECT_TRUE(w.doc().Modified);
+}
+
+TEST_F(MainWindowTest, ClearAllAndUndoShowTheNoteInTheNotesWindowAndButton) {
+    TWform& w = Make(true);
+    auto buttonShows = [&](const char* icon) {
+        const QSize size(22, 22);
+        return w.Action("ToolButtonNote")->icon().pixmap(size).toImage() ==
+               QIcon(QString(":/icons/%1.svg").arg(icon)).pixmap(size).toImage();
+    };
+    w.draft().Note = "Warp: linen 16/2";
+    w.Action("Note1")->trigger();
+    auto* editor = w.findChild<QPlainTextEdit*>("Memo1");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->toPlainText(), "Warp: linen 16/2");
+    // Typing in the notes window marks the draft modified and shows the note button.
+    editor->appendPlainText("Weft: wool");
+    EXPECT_TRUE(buttonShows("notetext"));
+
+    w.Action("All1")->trigger();
+    EXPECT_TRUE(editor->toPlainText().isEmpty());
+    EXPECT_TRUE(buttonShows("note"));
+
+    w.draft().ThreadingA[1] = 1;
+    w.Action("ThreadingA1")->trigger();
+    w.draft().Note = "changed elsewhere";
+    w.Action("EditUndoItem")->trigger();
+    EXPECT_EQ(editor->toPlainText(), "changed elsewhere");
+    EXPECT_TRUE(buttonShows("notetext"));
 }
 
 } // namespace hm::testing

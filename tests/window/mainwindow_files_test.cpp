@@ -1,5 +1,6 @@
 // The File menu of the real window: save, open, the recent items, the command
 // line and the question before closing a modified draft.
+#include <QDialog>
 #include <QFileInfo>
 
 #include "files/hdxfile.h"
@@ -95,6 +96,60 @@ TEST_F(MainWindowTest, AFileNamedOnTheCommandLineOpensWhenShown) {
     EXPECT_EQ(window_->draft().ThreadingA[2], 2);
     EXPECT_EQ(window_->doc().CurrentFile, path);
     EXPECT_FALSE(window_->doc().Modified);
+}
+
+TEST_F(MainWindowTest, ToolBarNewOpenAndSaveRunTheirMenuItems) {
+    TWform& w = Make(true);
+    for (const char* button : {"ToolButtonNew", "ToolButton1", "ToolButton2"})
+        EXPECT_TRUE(Enabled(button)) << button;
+
+    ThreadSome(w.draft());
+    w.doc().Modified = true;
+    chosenPath_ = dir_->path() + "/from the tool bar.hdx";
+    w.Action("ToolButton2")->trigger();
+    ASSERT_TRUE(QFileInfo::exists(chosenPath_));
+    EXPECT_FALSE(w.doc().Modified);
+
+    w.draft().ThreadingA[3] = 0;
+    w.Action("ToolButton1")->trigger();
+    EXPECT_EQ(w.draft().ThreadingA[3], 3);
+
+    QStringList dialogs;
+    w.context().SetDialogRunner([&](QDialog& d) {
+        dialogs << d.objectName();
+        return int(QDialog::Accepted);
+    });
+    w.Action("ToolButtonNew")->trigger();
+    EXPECT_EQ(dialogs, QStringList{"TNewPatternDlg"});
+    EXPECT_EQ(w.draft().ThreadingA[3], 0);
+    EXPECT_TRUE(w.doc().CurrentFile.isEmpty());
+}
+
+TEST_F(MainWindowTest, NewStartsInTheStoredDesignMode) {
+    Store("DesignMode", 1);
+    TWform& w = Make(true);
+    ASSERT_TRUE(w.draft().DesignMode);
+    w.context().SetDialogRunner([](QDialog&) { return int(QDialog::Accepted); });
+    w.Action("New1")->trigger();
+    EXPECT_TRUE(w.draft().DesignMode);
+    // The view chosen last wins over the stored one.
+    w.Action("Draft1")->trigger();
+    w.Action("New1")->trigger();
+    EXPECT_FALSE(w.draft().DesignMode);
+}
+
+TEST_F(MainWindowTest, UndoOfClearAllMarksTheDraftModifiedSoThatCloseAsks) {
+    TWform& w = Make(true);
+    ThreadSome(w.draft());
+    w.doc().Modified = true;
+    w.Action("All1")->trigger();
+    EXPECT_FALSE(w.doc().Modified);
+    w.Action("EditUndoItem")->trigger();
+    EXPECT_EQ(w.draft().ThreadingA[3], 3);
+    EXPECT_TRUE(w.doc().Modified);
+    answer_ = 3;
+    EXPECT_FALSE(w.close());
+    EXPECT_EQ(asked_, std::vector<std::string>{"@globsavepres"});
 }
 
 } // namespace hm::testing

@@ -5,6 +5,7 @@
 #include <QSlider>
 
 #include "mainwindow_fixture.h"
+#include "settings/ui/optionscommands.h"
 #include "window/statusline.h"
 
 namespace hm::testing {
@@ -156,7 +157,7 @@ TEST_F(MainWindowTest, StatusLineHasSixPanelsWithRangesAndShed) {
 TEST_F(MainWindowTest, ShedPanelFitsTheWordOfEveryLanguage) {
     TWform& w = Make(true);
     for (int language : {1, 2, 3, 0}) {
-        w.SetLanguage(language);
+        SetLanguage(w.context(), language);
         for (bool sinking : {false, true}) {
             w.draft().SinkingShed = sinking;
             w.Update();

@@ -7,6 +7,7 @@
 
 #include "mainwindow_fixture.h"
 #include "model/design.h"
+#include "view/ui/viewcommands.h"
 #include "window/statusline.h"
 
 namespace hm::testing {
@@ -240,7 +241,7 @@ TEST_F(MainWindowTest, FabricViewsStayDisabledWithoutTheirPainters) {
 
 TEST_F(MainWindowTest, FabricViewNeedsAPattern) {
     TWform& w = Make(true);
-    w.SwitchToFabricView(0);
+    SwitchToFabricView(w.context(), 0);
     ASSERT_EQ(asked_.size(), 1u);
     EXPECT_EQ(asked_[0], "@globnopat");
     EXPECT_FALSE(w.view().FabricView);

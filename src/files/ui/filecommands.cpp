@@ -12,7 +12,6 @@
 #include "files/recentfiles.h"
 #include "files/recoverystore.h"
 #include "files/ui/blendliftplandialog.h"
-#include "files/ui/filecommandhost.h"
 #include "files/ui/filecommandtexts.h"
 #include "files/ui/loadhdmdialog.h"
 #include "files/ui/loadhdxdialog.h"
@@ -22,7 +21,9 @@
 #include "model/draft.h"
 #include "model/undo.h"
 #include "settings/settingsstore.h"
-#include "ui/messagebox.h"
+#include "ui/busycursor.h"
+#include "ui/commandcontext.h"
+#include "ui/commandhost.h"
 
 namespace hm {
 
@@ -30,14 +31,6 @@ namespace {
 
 constexpr int RecoveryPeriodMs = 3 * 60 * 1000; // a copy every few minutes
 constexpr int RecoveryIdleMs = 30 * 1000;       // and once an edit has settled
-
-class BusyCursor {
-  public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 // Whether a component read would get as far as its dialog: the readers check the
 // first bytes before they ask, and report a file they reject without asking.
@@ -74,8 +67,8 @@ QString WithExtensionFor(const QString& path, FileKind wanted) {
 
 } // namespace
 
-FileCommands::FileCommands(FileCommandHost& host, QObject* parent, const QString& recoveryFolder)
-    : QObject(parent), host_(host) {
+FileCommands::FileCommands(CommandContext& ctx, QObject* parent, const QString& recoveryFolder)
+    : QObject(parent), ctx_(ctx) {
     InitFileCommandResources();
     recovery_ = std::make_unique<RecoveryStore>(
         recoveryFolder.isEmpty() ? RecoveryStore::DefaultFolder() : recoveryFolder);
@@ -99,9 +92,9 @@ QString FileCommands::ChoosePath(FileDialogKind kind) {
 
 QString FileCommands::RunFileDialog(FileDialogKind kind) {
     const bool saving = kind == FileDialogKind::SaveAs || kind == FileDialogKind::SaveHdm;
-    QFileDialog dialog(host_.DialogParent());
+    QFileDialog dialog(ctx_.dialogParent);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setDirectory(host_.CurrentFolder());
+    dialog.setDirectory(ctx_.doc.CurrentFolder);
     switch (kind) {
     case FileDialogKind::Open:
     case FileDialogKind::OpenComponents:
@@ -130,22 +123,26 @@ QString FileCommands::RunFileDialog(FileDialogKind kind) {
     if (saving) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        const QString current = host_.CurrentFile();
+        const QString current = ctx_.doc.CurrentFile;
         if (!current.isEmpty()) dialog.selectFile(QFileInfo(current).completeBaseName());
     }
-    if (dialog.exec() != QDialog::Accepted) return {};
+    if (ctx_.Exec(dialog) != QDialog::Accepted) return {};
     const QStringList files = dialog.selectedFiles();
     return files.isEmpty() ? QString() : files.first();
 }
 
 void FileCommands::Error(const std::string& text, const QString& suffix) {
-    ShowMessageBox(host_.DialogParent(), {MessageKind::Error, text, suffix.toStdString()});
+    ctx_.Ask({MessageKind::Error, text, suffix.toStdString()});
+}
+
+void FileCommands::ShowFilesHelp() {
+    ctx_.host.ShowHelp(QStringLiteral("files.html"));
 }
 
 // ---------------------------------------------------------------- whole-file reads
 
 ReadResult FileCommands::ReadWhole(const QString& path, FileKind kind) {
-    Draft& d = host_.HostDraft();
+    Draft& d = ctx_.draft;
     if (kind != FileKind::Hdx) return OpenPatternFile(d, path).read;
     // Read as an .hdx file whatever the name says (Revert to Saved).
     d.ClearDraft();
@@ -158,31 +155,32 @@ ReadResult FileCommands::ReadWhole(const QString& path, FileKind kind) {
 
 void FileCommands::StepsAfterWholeRead(const QString& path, FileKind kind,
                                        const ReadResult& result) {
-    if (result.generalApplied || kind == FileKind::Picture) host_.LeaveFabricView();
+    if (result.generalApplied || kind == FileKind::Picture) ctx_.host.LeaveFabricView();
     if (kind == FileKind::Hdx && result.setCurrentFile) {
-        host_.SetCurrentFile(path);
+        ctx_.doc.CurrentFile = path;
     } else {
         // A picture, an .hdm file, or an .hdx file the reader rejected after the
         // draft was cleared: the draft no longer is the current file's content.
-        host_.SetCurrentFile(QString());
-        host_.SetRevertAvailable(false);
+        ctx_.doc.CurrentFile = QString();
+        ctx_.doc.RevertAvailable = false;
     }
     if (result.addToRecent) AddRecent(path);
-    host_.UpdateTitle();
-    host_.Update();
-    host_.AfterLoad();
-    host_.NoteChanged();
-    if (!host_.RevertAvailable() && !host_.CurrentFile().isEmpty()) host_.SetRevertAvailable(true);
-    host_.SetModified(false);
-    ShowMessages(host_.DialogParent(), result.messages);
-    host_.UpdateCaptions();
+    ctx_.host.UpdateTitle();
+    ctx_.host.Update();
+    ctx_.host.AfterLoad();
+    ctx_.host.NoteChanged();
+    if (!ctx_.doc.RevertAvailable && !ctx_.doc.CurrentFile.isEmpty())
+        ctx_.doc.RevertAvailable = true;
+    ctx_.doc.Modified = false;
+    ctx_.Show(result.messages);
+    ctx_.host.UpdateCaptions();
     FinishCurrentFolder();
     UpdateRecoveryCopy();
 }
 
 void FileCommands::FinishCurrentFolder() {
-    const QString current = host_.CurrentFile();
-    if (!current.isEmpty()) host_.SetCurrentFolder(QFileInfo(current).absolutePath());
+    const QString current = ctx_.doc.CurrentFile;
+    if (!current.isEmpty()) ctx_.doc.CurrentFolder = QFileInfo(current).absolutePath();
 }
 
 bool FileCommands::OpenWhole(const QString& path, FileKind kind) {
@@ -219,7 +217,7 @@ bool FileCommands::OpenComponents() {
 }
 
 bool FileCommands::OpenComponentsFrom(const QString& path) {
-    Draft& d = host_.HostDraft();
+    Draft& d = ctx_.draft;
     const FileKind kind = FileKindOf(path);
     if (kind == FileKind::Picture) {
         Error(msg::NoComponentsFromBmp);
@@ -229,33 +227,31 @@ bool FileCommands::OpenComponentsFrom(const QString& path) {
         Error("Cannot find ", path);
         return false;
     }
-    QWidget* parent = host_.DialogParent();
+    QWidget* parent = ctx_.dialogParent;
     const bool dialogShown = ReachesComponentDialog(path, kind);
     HdmComponents hdm = HdmComponents::None();
     HdxComponents hdx = HdxComponents::None();
     BlendMode blend = BlendMode::None;
     if (dialogShown && kind == FileKind::Hdm) {
         TLoadHdmDlg dialog(d.DesignMode, d.PatternTieupOn, parent);
-        connect(&dialog, &TLoadHdmDlg::HelpRequested, this,
-                [this] { emit HelpRequested(QStringLiteral("loadcomponents")); });
-        const int answer = dialog.exec();
+        connect(&dialog, &TLoadHdmDlg::HelpRequested, this, [this] { ShowFilesHelp(); });
+        const int answer = ctx_.Exec(dialog);
         if (answer == QDialog::Rejected) return false;
         if (answer == TLoadHdmDlg::BlendRequested) {
             TBlendDlg blendDialog(parent);
-            if (blendDialog.exec() != QDialog::Accepted) return false;
+            if (ctx_.Exec(blendDialog) != QDialog::Accepted) return false;
             blend = blendDialog.Mode();
         } else {
             hdm = dialog.Selection();
         }
     } else if (dialogShown) {
         TLoadHdxDlg dialog(d.PatternThreadingOn, d.ThreadingBOn, d.TreadlingBOn, parent);
-        connect(&dialog, &TLoadHdxDlg::HelpRequested, this,
-                [this] { emit HelpRequested(QStringLiteral("loadcomponents")); });
-        if (dialog.exec() != QDialog::Accepted) return false;
+        connect(&dialog, &TLoadHdxDlg::HelpRequested, this, [this] { ShowFilesHelp(); });
+        if (ctx_.Exec(dialog) != QDialog::Accepted) return false;
         hdx = dialog.Selection();
     }
 
-    host_.HostUndo().TakeSnapshot(d);
+    ctx_.undo.TakeSnapshot(d);
     ReadResult result;
     {
         BusyCursor busy;
@@ -263,25 +259,25 @@ bool FileCommands::OpenComponentsFrom(const QString& path) {
                                        : ReadCdPatternFile(d, path, hdx);
         UpdateExtentsOf(d);
     }
-    host_.Update();
-    host_.AfterLoad();
-    host_.NoteChanged();
-    ShowMessages(parent, result.messages);
-    host_.MarkModified();
-    host_.MarkUndoAvailable();
+    ctx_.host.Update();
+    ctx_.host.AfterLoad();
+    ctx_.host.NoteChanged();
+    ctx_.Show(result.messages);
+    ctx_.host.MarkModified();
+    ctx_.host.MarkUndoAvailable();
     DraftEdited();
     return !result.HasError();
 }
 
 bool FileCommands::RevertToSaved() {
-    const QString path = host_.CurrentFile();
-    if (!host_.RevertAvailable() || path.isEmpty()) return false;
+    const QString path = ctx_.doc.CurrentFile;
+    if (!ctx_.doc.RevertAvailable || path.isEmpty()) return false;
     return OpenWhole(path, FileKind::Hdx);
 }
 
 bool FileCommands::OpenRecent(int k) {
     if (k < 1 || k > 5) return false;
-    const QString path = host_.HostSettings().values.RecentFiles[static_cast<size_t>(k - 1)];
+    const QString path = ctx_.settings.values.RecentFiles[static_cast<size_t>(k - 1)];
     if (path.isEmpty()) return false;
     if (!QFileInfo(path).isFile()) {
         Error("Cannot find ", path);
@@ -306,14 +302,14 @@ bool FileCommands::OpenFromCommandLine(const QStringList& arguments) {
 }
 
 bool FileCommands::MaybeSaveChanges() {
-    if (!host_.Modified()) return true;
+    if (!ctx_.doc.Modified) return true;
     Message question{MessageKind::ThreeWay, "@globsavepres", {}};
-    const QString current = host_.CurrentFile();
+    const QString current = ctx_.doc.CurrentFile;
     if (!current.isEmpty()) {
         question.text = "@globsavech";
         question.suffix = (u' ' + QFileInfo(current).fileName()).toStdString();
     }
-    switch (ShowMessageBox(host_.DialogParent(), question)) {
+    switch (ctx_.Ask(question)) {
     case BoxAnswer::Yes:
         return Save();
     case BoxAnswer::No:
@@ -325,7 +321,7 @@ bool FileCommands::MaybeSaveChanges() {
 }
 
 bool FileCommands::Save() {
-    const QString current = host_.CurrentFile();
+    const QString current = ctx_.doc.CurrentFile;
     if (current.isEmpty()) return SaveAs();
     return SaveTo(current);
 }
@@ -346,8 +342,8 @@ QString FileCommands::WriteChecked(const QString& chosen, FileKind kind,
     // the wrong reader when it is opened again.
     const QString path = WithExtensionFor(chosen, kind);
     if (path != chosen && QFileInfo::exists(path) &&
-        ShowMessageBox(host_.DialogParent(), {MessageKind::Question, "@replacefile",
-                                              (u' ' + path).toStdString()}) != BoxAnswer::Yes)
+        ctx_.Ask({MessageKind::Question, "@replacefile", (u' ' + path).toStdString()}) !=
+            BoxAnswer::Yes)
         return {};
     SaveResult result;
     {
@@ -355,7 +351,7 @@ QString FileCommands::WriteChecked(const QString& chosen, FileKind kind,
         result = write(path);
     }
     if (!result.ok) {
-        ShowMessageBox(host_.DialogParent(), result.error);
+        ctx_.Ask(result.error);
         return {};
     }
     return path;
@@ -363,14 +359,14 @@ QString FileCommands::WriteChecked(const QString& chosen, FileKind kind,
 
 bool FileCommands::SaveTo(const QString& chosen) {
     const QString path = WriteChecked(chosen, FileKind::Hdx, [this](const QString& p) {
-        return WriteCdPatternFile(host_.HostDraft(), p, host_.HostSettings().values.Lagrpos);
+        return WriteCdPatternFile(ctx_.draft, p, ctx_.settings.values.Lagrpos);
     });
     if (path.isEmpty()) return false;
-    host_.SetCurrentFile(path);
-    host_.SetRevertAvailable(true);
-    host_.SetModified(false);
+    ctx_.doc.CurrentFile = path;
+    ctx_.doc.RevertAvailable = true;
+    ctx_.doc.Modified = false;
     AddRecent(path);
-    host_.UpdateTitle();
+    ctx_.host.UpdateTitle();
     FinishCurrentFolder();
     UpdateRecoveryCopy();
     return true;
@@ -384,22 +380,22 @@ bool FileCommands::SaveToHdm() {
 
 bool FileCommands::SaveHdmTo(const QString& chosen) {
     return !WriteChecked(chosen, FileKind::Hdm, [this](const QString& p) {
-                return WritePatternFile(host_.HostDraft(), p);
+                return WritePatternFile(ctx_.draft, p);
             }).isEmpty();
 }
 
 bool FileCommands::NewPattern() {
     if (!MaybeSaveChanges()) return false;
-    const SettingsStore& settings = host_.HostSettings();
-    TNewPatternDlg dialog(settings.snapshot.Shafts, settings.snapshot.Shed, host_.DialogParent());
-    if (dialog.exec() != QDialog::Accepted) return false;
+    const SettingsStore& settings = ctx_.settings;
+    TNewPatternDlg dialog(settings.snapshot.Shafts, settings.snapshot.Shed, ctx_.dialogParent);
+    if (ctx_.Exec(dialog) != QDialog::Accepted) return false;
     ApplyNewPattern(dialog.Choice());
     return true;
 }
 
 void FileCommands::ApplyNewPattern(const NewPatternChoice& choice) {
-    Draft& d = host_.HostDraft();
-    SettingsStore& settings = host_.HostSettings();
+    Draft& d = ctx_.draft;
+    SettingsStore& settings = ctx_.settings;
 
     d.Ends = std::clamp(choice.ends, 2, MaxEnds);
     d.Picks = std::clamp(choice.picks, 2, MaxPicks);
@@ -410,37 +406,38 @@ void FileCommands::ApplyNewPattern(const NewPatternChoice& choice) {
     settings.snapshot.Shafts = settings.values.Shafts = d.PatternShafts;
 
     d.Inches = settings.snapshot.Inches;
-    d.DesignMode = host_.NewPatternDesignMode();
+    d.DesignMode = ctx_.doc.NewPattern.DesignMode;
     d.LiftplanFromBottom = settings.snapshot.BottomStart;
     d.ThreadingFromRight = settings.snapshot.RightStart;
     d.ShaftOneAtBottom = settings.snapshot.CkoLeftStart;
     d.FabricCompression = false;
-    d.Epi = host_.NewPatternEpi();
-    d.Ppi = host_.NewPatternPpi();
+    d.Epi = ctx_.doc.NewPattern.Epi;
+    d.Ppi = ctx_.doc.NewPattern.Ppi;
 
     if (choice.defaultPalette) {
         d.SetDefaultPaletteRGB();
         d.RebuildPaletteFromRGB();
-        host_.PaletteReset();
+        ctx_.host.PaletteChanged();
+        ctx_.host.SetCurrentColor(6);
     }
 
     d.ClearDraft();
     d.Note.clear();
     UpdateExtentsOf(d);
-    host_.NoteChanged();
-    host_.SetCurrentFile(QString());
-    host_.SetRevertAvailable(false);
-    host_.SetModified(false);
-    host_.UpdateTitle();
+    ctx_.host.NoteChanged();
+    ctx_.doc.CurrentFile = QString();
+    ctx_.doc.RevertAvailable = false;
+    ctx_.doc.Modified = false;
+    ctx_.host.UpdateTitle();
 
-    host_.LeaveFabricView();
+    ctx_.host.LeaveFabricView();
     d.ShowThreading = true;
-    host_.Update();
-    host_.SyncZoomSlider();
-    host_.RefreshFabricWindow();
-    host_.ResetFillPattern();
-    host_.ResetTool();
-    host_.UpdateCaptions();
+    ctx_.host.Update();
+    ctx_.host.SyncZoomSlider();
+    ctx_.host.RefreshFabricWindow();
+    ctx_.host.ResetFillPattern();
+    ctx_.host.ResetTool();
+    ctx_.host.UpdateCaptions();
     UpdateRecoveryCopy();
 }
 
@@ -454,13 +451,13 @@ RecentFilesMenu* FileCommands::AttachRecentMenu(QMenu* fileMenu, QAction* before
 }
 
 void FileCommands::ShowRecentFiles() {
-    if (recentMenu_) recentMenu_->Show(host_.HostSettings().values.RecentFiles);
+    if (recentMenu_) recentMenu_->Show(ctx_.settings.values.RecentFiles);
 }
 
 void FileCommands::AddRecent(const QString& path) {
-    AddRecentFile(host_.HostSettings().values.RecentFiles, path);
+    AddRecentFile(ctx_.settings.values.RecentFiles, path);
     ShowRecentFiles();
-    host_.RecentFilesChanged();
+    ctx_.host.RecentFilesChanged();
 }
 
 // ---------------------------------------------------------------- recovery
@@ -470,13 +467,13 @@ void FileCommands::DraftEdited() {
 }
 
 bool FileCommands::UpdateRecoveryCopy() {
-    if (!host_.Modified()) {
+    if (!ctx_.doc.Modified) {
         if (recovery_->HasCopy()) recovery_->Remove();
         return true;
     }
     // A copy that cannot be written is not worth interrupting the user for; the
     // next attempt follows with the next edit or period.
-    return recovery_->Write(host_.HostDraft(), host_.CurrentFile()).ok;
+    return recovery_->Write(ctx_.draft, ctx_.doc.CurrentFile).ok;
 }
 
 void FileCommands::SetRecoveryTiming(int periodMs, int idleMs) {
@@ -494,7 +491,7 @@ bool FileCommands::OfferRecovery() {
         question.text = "@recoverfile";
         question.suffix = (u' ' + QFileInfo(copy.originalFile).fileName()).toStdString();
     }
-    if (ShowMessageBox(host_.DialogParent(), question) != BoxAnswer::Yes) {
+    if (ctx_.Ask(question) != BoxAnswer::Yes) {
         RecoveryStore::RemoveCopy(copy);
         return false;
     }
@@ -505,17 +502,18 @@ bool FileCommands::OfferRecovery() {
         BusyCursor busy;
         result = ReadWhole(copy.draftPath, FileKind::Hdx);
     }
-    if (result.generalApplied) host_.LeaveFabricView();
+    if (result.generalApplied) ctx_.host.LeaveFabricView();
     // The restored draft belongs to its own file again, and is not saved there.
-    host_.SetCurrentFile(copy.originalFile);
-    host_.SetRevertAvailable(!copy.originalFile.isEmpty() && QFileInfo(copy.originalFile).isFile());
-    host_.UpdateTitle();
-    host_.Update();
-    host_.AfterLoad();
-    host_.NoteChanged();
-    host_.SetModified(true);
-    ShowMessages(host_.DialogParent(), result.messages);
-    host_.UpdateCaptions();
+    ctx_.doc.CurrentFile = copy.originalFile;
+    ctx_.doc.RevertAvailable =
+        !copy.originalFile.isEmpty() && QFileInfo(copy.originalFile).isFile();
+    ctx_.host.UpdateTitle();
+    ctx_.host.Update();
+    ctx_.host.AfterLoad();
+    ctx_.host.NoteChanged();
+    ctx_.doc.Modified = true;
+    ctx_.Show(result.messages);
+    ctx_.host.UpdateCaptions();
     FinishCurrentFolder();
     // Keep the work safe under this session before the old copy goes.
     UpdateRecoveryCopy();

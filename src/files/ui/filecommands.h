@@ -2,8 +2,9 @@
 // The File menu's open and save commands: Open, Open Components, Revert to Saved,
 // the recent files, the command-line open, Save, Save As, Save to hdm-file and
 // New, with the question to save a modified draft before it is replaced, and
-// recovery copies of a modified draft. The main window owns one FileCommands and
-// talks to it through FileCommandHost.
+// recovery copies of a modified draft. The main window creates one FileCommands
+// over its command context and registers it there; the File menu's handlers
+// (filemenu.h) find it through the context.
 
 #include <QObject>
 #include <QStringList>
@@ -20,7 +21,7 @@ class QTimer;
 
 namespace hm {
 
-class FileCommandHost;
+class CommandContext;
 class RecentFilesMenu;
 class RecoveryStore;
 struct NewPatternChoice;
@@ -37,7 +38,7 @@ class FileCommands : public QObject {
     Q_OBJECT
   public:
     // recoveryFolder: where recovery copies live; empty for the program's data folder.
-    explicit FileCommands(FileCommandHost& host, QObject* parent = nullptr,
+    explicit FileCommands(CommandContext& ctx, QObject* parent = nullptr,
                           const QString& recoveryFolder = {});
     ~FileCommands() override;
 
@@ -90,10 +91,6 @@ class FileCommands : public QObject {
     using PathChooser = std::function<QString(FileDialogKind kind)>;
     void SetPathChooser(PathChooser chooser) { chooser_ = std::move(chooser); }
 
-  signals:
-    // A dialog's Help button was pressed.
-    void HelpRequested(const QString& topic);
-
   private:
     QString ChoosePath(FileDialogKind kind);
     QString WriteChecked(const QString& chosen, FileKind kind,
@@ -104,9 +101,10 @@ class FileCommands : public QObject {
     bool OpenWhole(const QString& path, FileKind kind);
     void AddRecent(const QString& path);
     void Error(const std::string& text, const QString& suffix = {});
+    void ShowFilesHelp();
     void FinishCurrentFolder();
 
-    FileCommandHost& host_;
+    CommandContext& ctx_;
     RecentFilesMenu* recentMenu_ = nullptr;
     std::unique_ptr<RecoveryStore> recovery_;
     QTimer* periodic_ = nullptr;

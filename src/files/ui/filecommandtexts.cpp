@@ -1,7 +1,5 @@
 #include "files/ui/filecommandtexts.h"
 
-#include "settings/basemultilang.h"
-#include "settings/langtable.h"
 #include "settings/messages.h"
 
 // Resource registration must happen outside any namespace.
@@ -11,38 +9,19 @@ static void RegisterFileCommandResources() {
 
 namespace hm {
 
-namespace {
-
-// A message-only component over the file commands' table; it follows language
-// changes like every other component.
-class FileCommandMessages : public TBaseMultiLang {
-  public:
-    FileCommandMessages() {
-        LoadTable(LoadLangTable(LangTablePath(QStringLiteral("filecommands"))));
-        DefaultEnabled = true;
-        SetActiveLanguage(CurrentLanguage());
-    }
-};
-
-FileCommandMessages& OwnMessages() {
-    InitFileCommandResources();
-    static FileCommandMessages component;
-    return component;
-}
-
-} // namespace
-
 void InitFileCommandResources() {
     static const bool done = [] {
         RegisterFileCommandResources();
+        // The commands' own texts join the shared ones, so that their questions
+        // translate wherever they are asked.
+        AddMessageTable(QStringLiteral("filecommands"));
         return true;
     }();
     (void)done;
 }
 
 QString FileText(const QString& key) {
-    FileCommandMessages& own = OwnMessages();
-    if (own.HasKey(key)) return own.Translate(key);
+    InitFileCommandResources();
     return Tr(key);
 }
 

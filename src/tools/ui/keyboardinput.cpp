@@ -10,17 +10,9 @@
 
 #include "settings/messages.h"
 #include "settings/ui/multilang.h"
+#include "tools/ui/toolcommands.h"
 #include "view/ui/draftview.h"
 #include "view/ui/tooloverlay.h"
-
-// The window's translation table is compiled into the widget library.
-static void InitKeyboardInputResources() {
-    static const bool done = [] {
-        Q_INIT_RESOURCE(tools_lang);
-        return true;
-    }();
-    (void)done;
-}
 
 namespace hm {
 
@@ -84,7 +76,7 @@ EntryKeyPress EntryKeyOf(int key, Qt::KeyboardModifiers mods) {
 TEdKeyForm::TEdKeyForm(DraftView* view, EntryMode mode, QWidget* parent)
     : QDialog(parent), view_(view), overlay_(ToolOverlay::Of(view)),
       painter_(std::make_unique<ViewPainter>(view)) {
-    InitKeyboardInputResources();
+    InitToolResources();
     setObjectName("TEdKeyForm");
     setModal(true);
     QFont f(QStringLiteral("Tahoma"));

@@ -6,13 +6,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "fakehost.h"
 #include "files/hdmfile.h"
 #include "files/hdxfile.h"
 #include "files/ui/blendliftplandialog.h"
 #include "files/ui/filecommands.h"
 #include "files/ui/loadhdmdialog.h"
 #include "files/ui/loadhdxdialog.h"
+#include "support/testcontext.h"
 #include "testsupport.h"
 
 namespace hm::test {
@@ -31,15 +31,15 @@ bool Checked(QWidget* dialog, const char* name) {
 class ComponentsTest : public ::testing::Test {
   protected:
     QTemporaryDir dir;
-    std::unique_ptr<FakeHost> host;
+    std::unique_ptr<TestContext> host;
     std::unique_ptr<FileCommands> commands;
 
     void SetUp() override {
         TLoadHdmDlg::ResetRemembered();
         TLoadHdxDlg::ResetRemembered();
-        host = std::make_unique<FakeHost>(dir.filePath("settings.ini"));
-        commands = std::make_unique<FileCommands>(*host, nullptr, dir.filePath("recovery"));
-        *host->draft = *MakeComplexDraft(0);
+        host = std::make_unique<TestContext>(dir.filePath("settings.ini"));
+        commands = std::make_unique<FileCommands>(host->ctx, nullptr, dir.filePath("recovery"));
+        host->draft() = *MakeComplexDraft(0);
     }
     QString WriteHdm(const Draft& d) {
         const QString path = dir.filePath("source.hdm");
@@ -56,7 +56,7 @@ class ComponentsTest : public ::testing::Test {
 TEST_F(ComponentsTest, HdmDialogTakesOnlyTheCheckedParts) {
     auto file = MakeLiftplanDraft(1);
     const QString path = WriteHdm(*file);
-    const Draft before = *host->draft;
+    const Draft before = host->draft();
     OnNextModal<TLoadHdmDlg>([](TLoadHdmDlg* d) {
         EXPECT_EQ("Load components", d->windowTitle());
         EXPECT_TRUE(Checked(d, "ThreadingBox"));
@@ -67,7 +67,7 @@ TEST_F(ComponentsTest, HdmDialogTakesOnlyTheCheckedParts) {
         Click(d, "OKButton");
     });
     ASSERT_TRUE(commands->OpenComponentsFrom(path));
-    const Draft& now = *host->draft;
+    const Draft& now = host->draft();
     EXPECT_TRUE(now.WeftColors.bytes == file->WeftColors.bytes);
     EXPECT_TRUE(now.WarpColors.bytes == before.WarpColors.bytes);
     EXPECT_TRUE(now.PatternThreading.bytes == before.PatternThreading.bytes);
@@ -75,14 +75,14 @@ TEST_F(ComponentsTest, HdmDialogTakesOnlyTheCheckedParts) {
     EXPECT_EQ(before.Ends, now.Ends);
     EXPECT_EQ(before.PatternShafts, now.PatternShafts);
     EXPECT_EQ(before.Note, now.Note);
-    EXPECT_TRUE(host->modified);
+    EXPECT_TRUE(host->doc.Modified);
     EXPECT_TRUE(host->undo.UndoAvailable);
-    EXPECT_TRUE(host->currentFile.isEmpty()); // components never change the current file
+    EXPECT_TRUE(host->doc.CurrentFile.isEmpty()); // components never change the current file
     EXPECT_TRUE(host->settings.values.RecentFiles[0].isEmpty());
 
     // Undo gives back the draft from before the read.
-    ASSERT_TRUE(host->undo.Undo(*host->draft));
-    EXPECT_TRUE(host->draft->WeftColors.bytes == before.WeftColors.bytes);
+    ASSERT_TRUE(host->undo.Undo(host->draft()));
+    EXPECT_TRUE(host->draft().WeftColors.bytes == before.WeftColors.bytes);
 
     // The check marks are kept for the next use.
     OnNextModal<TLoadHdmDlg>([](TLoadHdmDlg* d) {
@@ -91,11 +91,11 @@ TEST_F(ComponentsTest, HdmDialogTakesOnlyTheCheckedParts) {
         EXPECT_TRUE(Checked(d, "WeftColorsBox"));
         Click(d, "CancelButton");
     });
-    host->modified = false;
-    host->steps.clear();
+    host->doc.Modified = false;
+    host->steps().clear();
     EXPECT_FALSE(commands->OpenComponentsFrom(path));
-    EXPECT_FALSE(host->modified);
-    EXPECT_TRUE(host->steps.isEmpty());
+    EXPECT_FALSE(host->doc.Modified);
+    EXPECT_TRUE(host->steps().isEmpty());
 }
 
 TEST_F(ComponentsTest, HdmDialogOffersThreadingAndLiftplanOnlyWhereTheyApply) {
@@ -130,7 +130,7 @@ struct BlendCase {
 class BlendTest : public ComponentsTest, public ::testing::WithParamInterface<BlendCase> {};
 
 TEST_P(BlendTest, CombinesTheFileLiftplanWithTheCurrentOne) {
-    Draft& d = *host->draft;
+    Draft& d = host->draft();
     d = Draft();
     d.ClearDraft();
     d.Ends = d.Picks = 10;
@@ -172,7 +172,7 @@ TEST_P(BlendTest, CombinesTheFileLiftplanWithTheCurrentOne) {
     // Only the liftplan is blended.
     EXPECT_EQ(1, d.PatternThreading[1]);
     EXPECT_TRUE(d.WarpColors.bytes == warpBefore);
-    EXPECT_TRUE(host->modified);
+    EXPECT_TRUE(host->doc.Modified);
     EXPECT_TRUE(host->undo.UndoAvailable);
 }
 
@@ -186,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(EachMode, BlendTest,
 TEST_F(ComponentsTest, BlendStartsWithAppendAndCancelReadsNothing) {
     auto file = MakeLiftplanDraft(2);
     const QString path = WriteHdm(*file);
-    const auto liftplanBefore = host->draft->Liftplan;
+    const auto liftplanBefore = host->draft().Liftplan;
     bool appendFirst = false;
     OnNextModal<TLoadHdmDlg>([&](TLoadHdmDlg* dialog) {
         OnNextModal<TBlendDlg>([&](TBlendDlg* blend) {
@@ -197,14 +197,14 @@ TEST_F(ComponentsTest, BlendStartsWithAppendAndCancelReadsNothing) {
     });
     EXPECT_FALSE(commands->OpenComponentsFrom(path));
     EXPECT_TRUE(appendFirst);
-    EXPECT_TRUE(host->draft->Liftplan == liftplanBefore);
-    EXPECT_FALSE(host->modified);
+    EXPECT_TRUE(host->draft().Liftplan == liftplanBefore);
+    EXPECT_FALSE(host->doc.Modified);
 }
 
 TEST_F(ComponentsTest, HdxDialogTakesOnlyTheCheckedParts) {
     auto file = MakeComplexDraft(2);
     const QString path = WriteHdx(*file);
-    const Draft before = *host->draft;
+    const Draft before = host->draft();
     OnNextModal<TLoadHdxDlg>([](TLoadHdxDlg* d) {
         for (const char* name : {"PatternThreadingBox", "LiftplanBox", "ThreadingABox",
                                  "TieupAABox", "WarpColorsBox", "NoteBox"})
@@ -214,7 +214,7 @@ TEST_F(ComponentsTest, HdxDialogTakesOnlyTheCheckedParts) {
         Click(d, "OKButton");
     });
     ASSERT_TRUE(commands->OpenComponentsFrom(path));
-    const Draft& now = *host->draft;
+    const Draft& now = host->draft();
     EXPECT_TRUE(now.TieupAA.cells == file->TieupAA.cells);
     EXPECT_TRUE(now.WarpColors.bytes == file->WarpColors.bytes);
     EXPECT_TRUE(now.TieupAB.cells == before.TieupAB.cells);
@@ -228,8 +228,8 @@ TEST_F(ComponentsTest, HdxDialogTakesOnlyTheCheckedParts) {
     EXPECT_EQ(before.Note, now.Note);
     EXPECT_EQ(before.Ends, now.Ends);
     EXPECT_EQ(before.Epi, now.Epi);
-    EXPECT_TRUE(host->modified);
-    EXPECT_TRUE(host->currentFile.isEmpty());
+    EXPECT_TRUE(host->doc.Modified);
+    EXPECT_TRUE(host->doc.CurrentFile.isEmpty());
 }
 
 TEST_F(ComponentsTest, HdxDialogOffersOnlyTheComponentsSwitchedOn) {
@@ -260,7 +260,7 @@ TEST_F(ComponentsTest, APictureGivesAnErrorAndNoDialog) {
     AnswerNextBox("YesButton", &text);
     EXPECT_FALSE(commands->OpenComponentsFrom(dir.filePath("design.BMP")));
     EXPECT_EQ("Cannot open components from BMP-file.", text);
-    EXPECT_FALSE(host->modified);
+    EXPECT_FALSE(host->doc.Modified);
 }
 
 TEST_F(ComponentsTest, ARejectedFileIsReportedWithoutTheDialog) {

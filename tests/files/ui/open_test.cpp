@@ -5,11 +5,11 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "fakehost.h"
 #include "files/hdmfile.h"
 #include "files/hdxfile.h"
 #include "files/ui/filecommands.h"
 #include "model/design.h"
+#include "support/testcontext.h"
 #include "testsupport.h"
 
 namespace hm::test {
@@ -18,12 +18,12 @@ namespace {
 class OpenTest : public ::testing::Test {
   protected:
     QTemporaryDir dir;
-    std::unique_ptr<FakeHost> host;
+    std::unique_ptr<TestContext> host;
     std::unique_ptr<FileCommands> commands;
 
     void SetUp() override {
-        host = std::make_unique<FakeHost>(dir.filePath("settings.ini"));
-        commands = std::make_unique<FileCommands>(*host, nullptr, dir.filePath("recovery"));
+        host = std::make_unique<TestContext>(dir.filePath("settings.ini"));
+        commands = std::make_unique<FileCommands>(host->ctx, nullptr, dir.filePath("recovery"));
     }
     QString Path(const QString& name) const { return dir.filePath(name); }
 };
@@ -35,18 +35,18 @@ TEST_F(OpenTest, VariedHdxFilesComeBackAsWritten) {
         const QString path = Path(QString("complex%1.hdx").arg(seed));
         ASSERT_TRUE(WriteCdPatternFile(*written, path, seed % 2 == 0).ok);
 
-        host->modified = true; // a modified draft before is left behind by Open
-        host->steps.clear();
+        host->doc.Modified = true; // a modified draft before is left behind by Open
+        host->steps().clear();
         ASSERT_TRUE(commands->OpenPath(path));
-        ExpectSameCdDraft(*written, *host->draft);
-        EXPECT_EQ(path, host->currentFile);
-        EXPECT_TRUE(host->revertAvailable);
-        EXPECT_FALSE(host->modified);
-        EXPECT_EQ(dir.path(), host->currentFolder);
+        ExpectSameCdDraft(*written, host->draft());
+        EXPECT_EQ(path, host->doc.CurrentFile);
+        EXPECT_TRUE(host->doc.RevertAvailable);
+        EXPECT_FALSE(host->doc.Modified);
+        EXPECT_EQ(dir.path(), host->doc.CurrentFolder);
         EXPECT_EQ(path, host->settings.values.RecentFiles[0]);
-        EXPECT_TRUE(host->steps.contains("AfterLoad"));
-        EXPECT_TRUE(host->steps.contains("UpdateTitle"));
-        EXPECT_EQ("UpdateCaptions", host->steps.last());
+        EXPECT_TRUE(host->steps().contains("AfterLoad"));
+        EXPECT_TRUE(host->steps().contains("UpdateTitle"));
+        EXPECT_EQ("UpdateCaptions", host->steps().last());
     }
 }
 
@@ -60,25 +60,25 @@ TEST_F(OpenTest, DesignModeHdxKeepsItsDesignPicture) {
     const QString path = Path("design.hdx");
     ASSERT_TRUE(WriteCdPatternFile(*written, path, true).ok);
     ASSERT_TRUE(commands->OpenPath(path));
-    EXPECT_TRUE(host->draft->DesignMode);
-    EXPECT_TRUE(host->draft->DesignGrid == written->DesignGrid);
-    EXPECT_TRUE(host->draft->GetDesignCell(3, 5));
+    EXPECT_TRUE(host->draft().DesignMode);
+    EXPECT_TRUE(host->draft().DesignGrid == written->DesignGrid);
+    EXPECT_TRUE(host->draft().GetDesignCell(3, 5));
 }
 
 TEST_F(OpenTest, VariedHdmFilesComeBackWithoutBecomingTheCurrentFile) {
-    host->currentFile = Path("before.hdx");
-    host->revertAvailable = true;
+    host->doc.CurrentFile = Path("before.hdx");
+    host->doc.RevertAvailable = true;
     for (int seed = 0; seed < 4; ++seed) {
         SCOPED_TRACE(seed);
         auto written = MakeLiftplanDraft(seed);
         const QString path = Path(QString("plain%1.HDM").arg(seed)); // any letter case
         ASSERT_TRUE(WritePatternFile(*written, path).ok);
-        host->modified = true;
+        host->doc.Modified = true;
         ASSERT_TRUE(commands->OpenPath(path));
-        ExpectSamePatternLevel(*written, *host->draft);
-        EXPECT_TRUE(host->currentFile.isEmpty());
-        EXPECT_FALSE(host->revertAvailable);
-        EXPECT_FALSE(host->modified);
+        ExpectSamePatternLevel(*written, host->draft());
+        EXPECT_TRUE(host->doc.CurrentFile.isEmpty());
+        EXPECT_FALSE(host->doc.RevertAvailable);
+        EXPECT_FALSE(host->doc.Modified);
         EXPECT_EQ(path, host->settings.values.RecentFiles[0]);
     }
 }
@@ -100,8 +100,8 @@ TEST_F(OpenTest, ARejectedFileNoLongerCountsAsTheCurrentFile) {
     AnswerNextBox("YesButton", &text);
     EXPECT_FALSE(commands->OpenPath(bad));
     EXPECT_EQ("File Read Error: Incompatible file version.", text);
-    EXPECT_TRUE(host->currentFile.isEmpty());
-    EXPECT_FALSE(host->revertAvailable);
+    EXPECT_TRUE(host->doc.CurrentFile.isEmpty());
+    EXPECT_FALSE(host->doc.RevertAvailable);
     EXPECT_EQ(good, host->settings.values.RecentFiles[0]);
 }
 
@@ -111,18 +111,18 @@ TEST_F(OpenTest, APictureOpensAsDesignWithoutAFile) {
     picture.setPixel(0, 0, qRgb(0, 0, 0));
     const QString path = Path("picture.bmp");
     ASSERT_TRUE(picture.save(path, "BMP"));
-    host->currentFile = Path("old.hdx");
-    host->revertAvailable = true;
-    host->draft->LiftplanFromBottom = false;
-    host->draft->ThreadingFromRight = false;
+    host->doc.CurrentFile = Path("old.hdx");
+    host->doc.RevertAvailable = true;
+    host->draft().LiftplanFromBottom = false;
+    host->draft().ThreadingFromRight = false;
     ASSERT_TRUE(commands->OpenPath(path));
-    EXPECT_TRUE(host->draft->DesignMode);
-    EXPECT_TRUE(host->draft->GetDesignCell(1, 1));
-    EXPECT_FALSE(host->draft->GetDesignCell(1, 2));
-    EXPECT_TRUE(host->currentFile.isEmpty());
-    EXPECT_FALSE(host->revertAvailable);
-    EXPECT_FALSE(host->modified);
-    EXPECT_TRUE(host->steps.contains("LeaveFabricView"));
+    EXPECT_TRUE(host->draft().DesignMode);
+    EXPECT_TRUE(host->draft().GetDesignCell(1, 1));
+    EXPECT_FALSE(host->draft().GetDesignCell(1, 2));
+    EXPECT_TRUE(host->doc.CurrentFile.isEmpty());
+    EXPECT_FALSE(host->doc.RevertAvailable);
+    EXPECT_FALSE(host->doc.Modified);
+    EXPECT_TRUE(host->steps().contains("LeaveFabricView"));
     EXPECT_TRUE(host->settings.values.RecentFiles[0].isEmpty()); // pictures never go there
 }
 
@@ -131,7 +131,7 @@ TEST_F(OpenTest, TheOpenDialogStartsInTheCurrentFolderAndOpensTheChosenFile) {
     QDir(dir.path()).mkdir("patterns");
     const QString path = Path("patterns/chosen.hdx");
     ASSERT_TRUE(WriteCdPatternFile(*written, path, false).ok);
-    host->currentFolder = Path("patterns");
+    host->doc.CurrentFolder = Path("patterns");
     QString shownFolder, title;
     OnNextModal<QFileDialog>([&](QFileDialog* dialog) {
         shownFolder = dialog->directory().absolutePath();
@@ -144,7 +144,7 @@ TEST_F(OpenTest, TheOpenDialogStartsInTheCurrentFolderAndOpensTheChosenFile) {
     ASSERT_TRUE(commands->Open());
     EXPECT_EQ(Path("patterns"), shownFolder);
     EXPECT_EQ("Open", title);
-    ExpectSameCdDraft(*written, *host->draft);
+    ExpectSameCdDraft(*written, host->draft());
 }
 
 TEST_F(OpenTest, CommandLineOpensAPathSplitAtItsBlanks) {
@@ -155,14 +155,14 @@ TEST_F(OpenTest, CommandLineOpensAPathSplitAtItsBlanks) {
     const QStringList split = path.split(' ');
     ASSERT_EQ(4, split.size());
     ASSERT_TRUE(commands->OpenFromCommandLine(split));
-    EXPECT_EQ(path, host->currentFile);
-    ExpectSameCdDraft(*written, *host->draft);
+    EXPECT_EQ(path, host->doc.CurrentFile);
+    ExpectSameCdDraft(*written, host->draft());
 
     // Nothing found: nothing said, nothing changed.
-    host->steps.clear();
+    host->steps().clear();
     EXPECT_FALSE(commands->OpenFromCommandLine({Path("missing"), "file.hdx"}));
     EXPECT_FALSE(commands->OpenFromCommandLine({"a.b"}));
-    EXPECT_TRUE(host->steps.isEmpty());
+    EXPECT_TRUE(host->steps().isEmpty());
 }
 
 TEST_F(OpenTest, CommandLineOpensAnHdmFileByItsKind) {
@@ -170,13 +170,13 @@ TEST_F(OpenTest, CommandLineOpensAnHdmFileByItsKind) {
     const QString path = Path("plain.hdm");
     ASSERT_TRUE(WritePatternFile(*written, path).ok);
     ASSERT_TRUE(commands->OpenFromCommandLine({path}));
-    ExpectSamePatternLevel(*written, *host->draft);
+    ExpectSamePatternLevel(*written, host->draft());
 }
 
 TEST_F(OpenTest, OpenAsksToSaveAModifiedDraftAndCancelKeepsIt) {
-    host->modified = true;
-    host->currentFile = Path("work.hdx");
-    host->draft->PatternThreading[1] = 7;
+    host->doc.Modified = true;
+    host->doc.CurrentFile = Path("work.hdx");
+    host->draft().PatternThreading[1] = 7;
     bool asked = false;
     commands->SetPathChooser([&](FileDialogKind) {
         asked = true;
@@ -187,8 +187,8 @@ TEST_F(OpenTest, OpenAsksToSaveAModifiedDraftAndCancelKeepsIt) {
     EXPECT_FALSE(commands->Open());
     EXPECT_EQ("Save changes to work.hdx?", text);
     EXPECT_FALSE(asked); // Cancel stops before the file dialog
-    EXPECT_EQ(7, host->draft->PatternThreading[1]);
-    EXPECT_TRUE(host->modified);
+    EXPECT_EQ(7, host->draft().PatternThreading[1]);
+    EXPECT_TRUE(host->doc.Modified);
 }
 
 } // namespace

@@ -3,10 +3,10 @@
 #include <QMenu>
 #include <QTemporaryDir>
 
-#include "fakehost.h"
 #include "files/hdxfile.h"
 #include "files/ui/filecommands.h"
 #include "files/ui/recentfilesmenu.h"
+#include "support/testcontext.h"
 #include "testsupport.h"
 
 namespace hm::test {
@@ -15,14 +15,14 @@ namespace {
 class RecentTest : public ::testing::Test {
   protected:
     QTemporaryDir dir;
-    std::unique_ptr<FakeHost> host;
+    std::unique_ptr<TestContext> host;
     std::unique_ptr<FileCommands> commands;
     QMenu menu;
     RecentFilesMenu* items = nullptr;
 
     void SetUp() override {
-        host = std::make_unique<FakeHost>(dir.filePath("settings.ini"));
-        commands = std::make_unique<FileCommands>(*host, nullptr, dir.filePath("recovery"));
+        host = std::make_unique<TestContext>(dir.filePath("settings.ini"));
+        commands = std::make_unique<FileCommands>(host->ctx, nullptr, dir.filePath("recovery"));
         menu.addAction("Exit")->setObjectName("FileExitItem");
         items = commands->AttachRecentMenu(&menu, menu.actions().first());
     }
@@ -42,7 +42,7 @@ TEST_F(RecentTest, OpeningEntryThreeMovesItToTheTop) {
     ASSERT_EQ((RecentFiles{a, b, c, e, f}), List());
     ASSERT_TRUE(commands->OpenRecent(3));
     EXPECT_EQ((RecentFiles{c, a, b, e, f}), List());
-    EXPECT_EQ(c, host->currentFile);
+    EXPECT_EQ(c, host->doc.CurrentFile);
     EXPECT_EQ("&1 c.hdx", items->Item(1)->text());
     EXPECT_EQ("&3 b.hdx", items->Item(3)->text());
 }
@@ -82,7 +82,7 @@ TEST_F(RecentTest, MenuItemsFollowTheUsedEntries) {
     EXPECT_EQ("&2 one.hdx", items->Item(2)->text());
     // The items sit above the item they were inserted before.
     EXPECT_EQ("FileExitItem", menu.actions().last()->objectName());
-    EXPECT_TRUE(host->steps.contains("RecentFilesChanged"));
+    EXPECT_TRUE(host->steps().contains("RecentFilesChanged"));
 }
 
 TEST_F(RecentTest, ChoosingAnItemOpensItsFile) {
@@ -90,7 +90,7 @@ TEST_F(RecentTest, ChoosingAnItemOpensItsFile) {
     List()[0] = path;
     commands->ShowRecentFiles();
     items->Item(1)->trigger();
-    EXPECT_EQ(path, host->currentFile);
+    EXPECT_EQ(path, host->doc.CurrentFile);
 }
 
 TEST_F(RecentTest, DisplayNamesShowDriveAndFileName) {
@@ -102,13 +102,13 @@ TEST_F(RecentTest, DisplayNamesShowDriveAndFileName) {
 TEST_F(RecentTest, AMissingFileIsReportedAndKeepsItsEntry) {
     const QString gone = dir.filePath("gone.hdx");
     List()[0] = gone;
-    host->modified = true; // no save question for a file that cannot be opened
+    host->doc.Modified = true; // no save question for a file that cannot be opened
     QString text;
     AnswerNextBox("YesButton", &text);
     EXPECT_FALSE(commands->OpenRecent(1));
     EXPECT_EQ("Cannot find " + gone, text);
     EXPECT_EQ(gone, List()[0]);
-    EXPECT_TRUE(host->modified);
+    EXPECT_TRUE(host->doc.Modified);
 }
 
 } // namespace

@@ -5,10 +5,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "fakehost.h"
 #include "files/hdxfile.h"
 #include "files/recoverystore.h"
 #include "files/ui/filecommands.h"
+#include "support/testcontext.h"
 #include "testsupport.h"
 
 namespace hm::test {
@@ -18,8 +18,8 @@ class RecoveryTest : public ::testing::Test {
   protected:
     QTemporaryDir dir;
     QString folder() const { return dir.filePath("recovery"); }
-    std::unique_ptr<FakeHost> NewHost() {
-        return std::make_unique<FakeHost>(dir.filePath("settings.ini"));
+    std::unique_ptr<TestContext> NewHost() {
+        return std::make_unique<TestContext>(dir.filePath("settings.ini"));
     }
     int CopiesOnDisk() const {
         return static_cast<int>(QDir(folder()).entryList({"*.hdx"}, QDir::Files).size());
@@ -28,26 +28,26 @@ class RecoveryTest : public ::testing::Test {
 
 TEST_F(RecoveryTest, ACopyLeftByACrashIsOfferedAndRestored) {
     auto crashedHost = NewHost();
-    auto crashed = std::make_unique<FileCommands>(*crashedHost, nullptr, folder());
-    *crashedHost->draft = *MakeComplexDraft(3);
-    crashedHost->currentFile = dir.filePath("work.hdx");
-    crashedHost->modified = true;
+    auto crashed = std::make_unique<FileCommands>(crashedHost->ctx, nullptr, folder());
+    crashedHost->draft() = *MakeComplexDraft(3);
+    crashedHost->doc.CurrentFile = dir.filePath("work.hdx");
+    crashedHost->doc.Modified = true;
     ASSERT_TRUE(crashed->UpdateRecoveryCopy());
-    const Draft lost = *crashedHost->draft;
+    const Draft lost = crashedHost->draft();
     // The program dies: no clean exit, the session's lock goes with it.
     crashed.reset();
     ASSERT_EQ(1, CopiesOnDisk());
 
     auto host = NewHost();
-    FileCommands commands(*host, nullptr, folder());
+    FileCommands commands(host->ctx, nullptr, folder());
     QString text;
     AnswerNextBox("YesButton", &text);
     ASSERT_TRUE(commands.OfferRecovery());
     EXPECT_TRUE(text.endsWith("work.hdx?")) << text.toStdString();
-    ExpectSameCdDraft(lost, *host->draft);
-    EXPECT_TRUE(host->modified); // still not saved in its own file
-    EXPECT_EQ(dir.filePath("work.hdx"), host->currentFile);
-    EXPECT_FALSE(host->revertAvailable); // work.hdx itself was never written
+    ExpectSameCdDraft(lost, host->draft());
+    EXPECT_TRUE(host->doc.Modified); // still not saved in its own file
+    EXPECT_EQ(dir.filePath("work.hdx"), host->doc.CurrentFile);
+    EXPECT_FALSE(host->doc.RevertAvailable); // work.hdx itself was never written
     // The restored work now lives in this session's copy only.
     EXPECT_TRUE(commands.Recovery().HasCopy());
     EXPECT_EQ(1, CopiesOnDisk());
@@ -56,46 +56,46 @@ TEST_F(RecoveryTest, ACopyLeftByACrashIsOfferedAndRestored) {
     commands.CleanExit();
     EXPECT_EQ(0, CopiesOnDisk());
     auto nextHost = NewHost();
-    FileCommands next(*nextHost, nullptr, folder());
+    FileCommands next(nextHost->ctx, nullptr, folder());
     EXPECT_FALSE(next.OfferRecovery());
 }
 
 TEST_F(RecoveryTest, DecliningTheOfferRemovesTheCopy) {
     {
         auto crashedHost = NewHost();
-        FileCommands crashed(*crashedHost, nullptr, folder());
-        *crashedHost->draft = *MakeComplexDraft(1);
-        crashedHost->modified = true;
+        FileCommands crashed(crashedHost->ctx, nullptr, folder());
+        crashedHost->draft() = *MakeComplexDraft(1);
+        crashedHost->doc.Modified = true;
         ASSERT_TRUE(crashed.UpdateRecoveryCopy());
     }
     auto host = NewHost();
-    FileCommands commands(*host, nullptr, folder());
-    const Draft before = *host->draft;
+    FileCommands commands(host->ctx, nullptr, folder());
+    const Draft before = host->draft();
     QString text;
     AnswerNextBox("NoButton", &text);
     EXPECT_FALSE(commands.OfferRecovery());
     EXPECT_TRUE(text.endsWith("Restore the unsaved pattern?")) << text.toStdString();
     EXPECT_EQ(0, CopiesOnDisk());
-    EXPECT_TRUE(host->draft->PatternThreading.bytes == before.PatternThreading.bytes);
+    EXPECT_TRUE(host->draft().PatternThreading.bytes == before.PatternThreading.bytes);
 }
 
 TEST_F(RecoveryTest, TheCopyOfARunningProgramIsNotOffered) {
     auto otherHost = NewHost();
-    FileCommands other(*otherHost, nullptr, folder());
-    otherHost->modified = true;
+    FileCommands other(otherHost->ctx, nullptr, folder());
+    otherHost->doc.Modified = true;
     ASSERT_TRUE(other.UpdateRecoveryCopy());
     auto host = NewHost();
-    FileCommands commands(*host, nullptr, folder());
+    FileCommands commands(host->ctx, nullptr, folder());
     EXPECT_FALSE(commands.OfferRecovery());
     EXPECT_TRUE(other.Recovery().HasCopy());
 }
 
 TEST_F(RecoveryTest, CopiesFollowEditsAndVanishOnceTheDraftIsSaved) {
     auto host = NewHost();
-    FileCommands commands(*host, nullptr, folder());
+    FileCommands commands(host->ctx, nullptr, folder());
     commands.SetRecoveryTiming(60 * 60 * 1000, 20);
-    host->modified = true;
-    host->draft->PatternThreading[1] = 11;
+    host->doc.Modified = true;
+    host->draft().PatternThreading[1] = 11;
     commands.DraftEdited();
     EXPECT_TRUE(QTest::qWaitFor([&] { return commands.Recovery().HasCopy(); }, 3000));
     Draft copy;
@@ -104,7 +104,7 @@ TEST_F(RecoveryTest, CopiesFollowEditsAndVanishOnceTheDraftIsSaved) {
 
     // The periodic copy picks up later edits too.
     commands.SetRecoveryTiming(20, 60 * 60 * 1000);
-    host->draft->PatternThreading[1] = 12;
+    host->draft().PatternThreading[1] = 12;
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
             Draft again;

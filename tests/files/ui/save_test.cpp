@@ -10,11 +10,11 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include "fakehost.h"
 #include "files/hdmfile.h"
 #include "files/hdxfile.h"
 #include "files/ui/filecommands.h"
 #include "files/ui/newpatterndialog.h"
+#include "support/testcontext.h"
 #include "testsupport.h"
 
 namespace hm::test {
@@ -28,39 +28,39 @@ QByteArray Contents(const QString& path) {
 class SaveTest : public ::testing::Test {
   protected:
     QTemporaryDir dir;
-    std::unique_ptr<FakeHost> host;
+    std::unique_ptr<TestContext> host;
     std::unique_ptr<FileCommands> commands;
     int dialogs = 0;
     QString chosen; // what the file dialog answers
 
     void SetUp() override {
         TNewPatternDlg::ResetRemembered();
-        host = std::make_unique<FakeHost>(dir.filePath("settings.ini"));
-        commands = std::make_unique<FileCommands>(*host, nullptr, dir.filePath("recovery"));
+        host = std::make_unique<TestContext>(dir.filePath("settings.ini"));
+        commands = std::make_unique<FileCommands>(host->ctx, nullptr, dir.filePath("recovery"));
         commands->SetPathChooser([this](FileDialogKind) {
             ++dialogs;
             return chosen;
         });
-        *host->draft = *MakeComplexDraft(1);
+        host->draft() = *MakeComplexDraft(1);
     }
     QString Path(const QString& name) const { return dir.filePath(name); }
 };
 
 TEST_F(SaveTest, SaveWithoutAFileAsksForANameAndMakesItTheCurrentFile) {
-    host->modified = true;
+    host->doc.Modified = true;
     chosen = Path("new.hdx");
     ASSERT_TRUE(commands->Save());
     EXPECT_EQ(1, dialogs);
-    EXPECT_EQ(chosen, host->currentFile);
-    EXPECT_EQ(dir.path(), host->currentFolder);
-    EXPECT_TRUE(host->revertAvailable);
-    EXPECT_FALSE(host->modified);
+    EXPECT_EQ(chosen, host->doc.CurrentFile);
+    EXPECT_EQ(dir.path(), host->doc.CurrentFolder);
+    EXPECT_TRUE(host->doc.RevertAvailable);
+    EXPECT_FALSE(host->doc.Modified);
     EXPECT_EQ(chosen, host->settings.values.RecentFiles[0]);
-    EXPECT_TRUE(host->steps.contains("UpdateTitle"));
+    EXPECT_TRUE(host->steps().contains("UpdateTitle"));
 
     // The next Save writes the same file without a dialog.
-    host->draft->PatternThreading[1] = 3;
-    host->modified = true;
+    host->draft().PatternThreading[1] = 3;
+    host->doc.Modified = true;
     ASSERT_TRUE(commands->Save());
     EXPECT_EQ(1, dialogs);
     Draft back;
@@ -71,39 +71,39 @@ TEST_F(SaveTest, SaveWithoutAFileAsksForANameAndMakesItTheCurrentFile) {
 TEST_F(SaveTest, SaveAsKeepsAnHdxFileFromLookingLikeAnotherKind) {
     chosen = Path("export.hdm");
     ASSERT_TRUE(commands->SaveAs());
-    EXPECT_EQ(Path("export.hdm.hdx"), host->currentFile);
+    EXPECT_EQ(Path("export.hdm.hdx"), host->doc.CurrentFile);
     EXPECT_FALSE(QFile::exists(Path("export.hdm")));
 }
 
 TEST_F(SaveTest, SaveToHdmWritesAPatternFileAndLeavesTheDocumentAlone) {
-    host->currentFile = Path("work.hdx");
-    host->modified = true;
+    host->doc.CurrentFile = Path("work.hdx");
+    host->doc.Modified = true;
     chosen = Path("plain.hdm");
     ASSERT_TRUE(commands->SaveToHdm());
     Draft back;
     ASSERT_FALSE(ReadPatternFile(back, chosen, HdmComponents::All()).HasError());
-    EXPECT_EQ(host->draft->PatternThreading.bytes, back.PatternThreading.bytes);
-    EXPECT_EQ(Path("work.hdx"), host->currentFile);
-    EXPECT_TRUE(host->modified); // the ground level is not in an .hdm file
+    EXPECT_EQ(host->draft().PatternThreading.bytes, back.PatternThreading.bytes);
+    EXPECT_EQ(Path("work.hdx"), host->doc.CurrentFile);
+    EXPECT_TRUE(host->doc.Modified); // the ground level is not in an .hdm file
 }
 
 TEST_F(SaveTest, RevertReadsTheCurrentFileAgain) {
     const QString path = Path("saved.hdx");
     ASSERT_TRUE(commands->SaveTo(path));
-    const Draft saved = *host->draft;
-    host->draft->ClearDraft();
-    host->draft->TieupAA(1, 1) = 2;
-    host->modified = true;
-    host->steps.clear();
+    const Draft saved = host->draft();
+    host->draft().ClearDraft();
+    host->draft().TieupAA(1, 1) = 2;
+    host->doc.Modified = true;
+    host->steps().clear();
     ASSERT_TRUE(commands->RevertToSaved());
-    ExpectSameCdDraft(saved, *host->draft);
-    EXPECT_FALSE(host->modified);
-    EXPECT_EQ(path, host->currentFile);
-    EXPECT_TRUE(host->steps.contains("AfterLoad"));
+    ExpectSameCdDraft(saved, host->draft());
+    EXPECT_FALSE(host->doc.Modified);
+    EXPECT_EQ(path, host->doc.CurrentFile);
+    EXPECT_TRUE(host->steps().contains("AfterLoad"));
 
     // Without a file there is nothing to revert to.
-    host->currentFile.clear();
-    host->revertAvailable = false;
+    host->doc.CurrentFile.clear();
+    host->doc.RevertAvailable = false;
     EXPECT_FALSE(commands->RevertToSaved());
 }
 
@@ -111,14 +111,14 @@ TEST_F(SaveTest, CloseQuestionYesSavesNoLeavesCancelStops) {
     const QString path = Path("question.hdx");
     ASSERT_TRUE(commands->SaveTo(path));
     const QByteArray savedBytes = Contents(path);
-    host->draft->PatternThreading[2] = 5;
-    host->modified = true;
+    host->draft().PatternThreading[2] = 5;
+    host->doc.Modified = true;
 
     QString text;
     AnswerNextBox("CancelButton", &text);
     EXPECT_FALSE(commands->MaybeSaveChanges());
     EXPECT_EQ("Save changes to question.hdx?", text);
-    EXPECT_TRUE(host->modified);
+    EXPECT_TRUE(host->doc.Modified);
 
     AnswerNextBox("NoButton");
     EXPECT_TRUE(commands->MaybeSaveChanges());
@@ -126,7 +126,7 @@ TEST_F(SaveTest, CloseQuestionYesSavesNoLeavesCancelStops) {
 
     AnswerNextBox("YesButton");
     EXPECT_TRUE(commands->MaybeSaveChanges());
-    EXPECT_FALSE(host->modified);
+    EXPECT_FALSE(host->doc.Modified);
     Draft back;
     ReadCdPatternFile(back, path, HdxComponents::All());
     EXPECT_EQ(5, back.PatternThreading[2]);
@@ -136,14 +136,14 @@ TEST_F(SaveTest, CloseQuestionYesSavesNoLeavesCancelStops) {
 }
 
 TEST_F(SaveTest, YesWithoutAFileStopsWhenTheSaveDialogIsCancelled) {
-    host->modified = true;
+    host->doc.Modified = true;
     QString text;
     AnswerNextBox("YesButton", &text);
     chosen.clear();
     EXPECT_FALSE(commands->MaybeSaveChanges());
     EXPECT_EQ("Save present pattern?", text);
     EXPECT_EQ(1, dialogs);
-    EXPECT_TRUE(host->modified);
+    EXPECT_TRUE(host->doc.Modified);
 }
 
 // Makes writes beyond a few bytes fail for the length of a scope (also for root,
@@ -172,8 +172,8 @@ TEST_F(SaveTest, AFailedSaveLeavesThePreviousFileIntactAndTheDraftModified) {
     ASSERT_TRUE(commands->SaveTo(path));
     const QByteArray before = Contents(path);
     ASSERT_GT(before.size(), 64);
-    host->draft->PatternThreading[1] = 9;
-    host->modified = true;
+    host->draft().PatternThreading[1] = 9;
+    host->doc.Modified = true;
     QString text;
     AnswerNextBox("YesButton", &text);
     bool saved = true;
@@ -184,7 +184,7 @@ TEST_F(SaveTest, AFailedSaveLeavesThePreviousFileIntactAndTheDraftModified) {
     EXPECT_FALSE(saved);
     EXPECT_TRUE(text.startsWith("File Write Error")) << text.toStdString();
     EXPECT_EQ(before, Contents(path));
-    EXPECT_TRUE(host->modified);
+    EXPECT_TRUE(host->doc.Modified);
 
     // The question before closing stops too when its save fails.
     OnNextModal<QMessageBox>([](QMessageBox* question) {
@@ -199,13 +199,13 @@ TEST_F(SaveTest, AFailedSaveLeavesThePreviousFileIntactAndTheDraftModified) {
 }
 
 TEST_F(SaveTest, ASaveIntoAMissingFolderFailsWithAMessage) {
-    host->modified = true;
+    host->doc.Modified = true;
     QString text;
     AnswerNextBox("YesButton", &text);
     EXPECT_FALSE(commands->SaveTo(Path("no/such/folder/x.hdx")));
     EXPECT_FALSE(text.isEmpty());
-    EXPECT_TRUE(host->currentFile.isEmpty());
-    EXPECT_TRUE(host->modified);
+    EXPECT_TRUE(host->doc.CurrentFile.isEmpty());
+    EXPECT_TRUE(host->doc.Modified);
 }
 
 TEST_F(SaveTest, NewPatternProposesSavedValuesAndClearsTheDraft) {
@@ -215,15 +215,15 @@ TEST_F(SaveTest, NewPatternProposesSavedValuesAndClearsTheDraft) {
     host->settings.snapshot.BottomStart = false;
     host->settings.snapshot.RightStart = false;
     host->settings.snapshot.CkoLeftStart = false;
-    host->newDesignMode = true;
-    host->newEpi = 12;
-    host->newPpi = 14;
-    host->currentFile = Path("old.hdx");
-    host->revertAvailable = true;
-    host->draft->FabricCompression = true;
-    host->draft->ShowThreading = false;
-    host->draft->PaletteRGB[1] = {1, 2, 3};
-    host->draft->RebuildPaletteFromRGB();
+    host->doc.NewPattern.DesignMode = true;
+    host->doc.NewPattern.Epi = 12;
+    host->doc.NewPattern.Ppi = 14;
+    host->doc.CurrentFile = Path("old.hdx");
+    host->doc.RevertAvailable = true;
+    host->draft().FabricCompression = true;
+    host->draft().ShowThreading = false;
+    host->draft().PaletteRGB[1] = {1, 2, 3};
+    host->draft().RebuildPaletteFromRGB();
 
     OnNextModal<TNewPatternDlg>([](TNewPatternDlg* d) {
         EXPECT_EQ(1200, d->findChild<QSpinBox*>("EndsEdit")->value());
@@ -243,7 +243,7 @@ TEST_F(SaveTest, NewPatternProposesSavedValuesAndClearsTheDraft) {
         QTest::mouseClick(d->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
     });
     ASSERT_TRUE(commands->NewPattern());
-    const Draft& d = *host->draft;
+    const Draft& d = host->draft();
     EXPECT_EQ(600, d.Ends);
     EXPECT_EQ(800, d.Picks);
     EXPECT_EQ(16, d.PatternShafts);
@@ -268,15 +268,15 @@ TEST_F(SaveTest, NewPatternProposesSavedValuesAndClearsTheDraft) {
     Draft fresh;
     fresh.SetDefaultPaletteRGB();
     EXPECT_TRUE(d.PaletteRGB == fresh.PaletteRGB);
-    EXPECT_TRUE(host->currentFile.isEmpty());
-    EXPECT_FALSE(host->revertAvailable);
-    EXPECT_FALSE(host->modified);
+    EXPECT_TRUE(host->doc.CurrentFile.isEmpty());
+    EXPECT_FALSE(host->doc.RevertAvailable);
+    EXPECT_FALSE(host->doc.Modified);
     // The window steps after the draft is cleared, in order.
-    const QStringList tail = host->steps.mid(host->steps.indexOf("LeaveFabricView"));
+    const QStringList tail = host->steps().mid(host->steps().indexOf("LeaveFabricView"));
     EXPECT_EQ((QStringList{"LeaveFabricView", "Update", "SyncZoomSlider", "RefreshFabricWindow",
                            "ResetFillPattern", "ResetTool", "UpdateCaptions"}),
               tail);
-    EXPECT_TRUE(host->steps.contains("PaletteReset"));
+    EXPECT_TRUE(host->steps().contains("PaletteChanged"));
 
     // "Use default Color Palette" is remembered; Cancel changes nothing.
     OnNextModal<TNewPatternDlg>([](TNewPatternDlg* d) {
@@ -284,17 +284,17 @@ TEST_F(SaveTest, NewPatternProposesSavedValuesAndClearsTheDraft) {
         EXPECT_EQ(16, d->findChild<QSpinBox*>("ShaftsEdit")->value());
         QTest::mouseClick(d->findChild<QPushButton*>("CancelButton"), Qt::LeftButton);
     });
-    host->draft->PatternThreading[1] = 4;
+    host->draft().PatternThreading[1] = 4;
     EXPECT_FALSE(commands->NewPattern());
-    EXPECT_EQ(4, host->draft->PatternThreading[1]);
+    EXPECT_EQ(4, host->draft().PatternThreading[1]);
 }
 
 TEST_F(SaveTest, NewAsksFirstWhenTheDraftIsModified) {
-    host->modified = true;
+    host->doc.Modified = true;
     AnswerNextBox("CancelButton");
     EXPECT_FALSE(commands->NewPattern());
-    EXPECT_TRUE(host->modified);
-    EXPECT_NE(0, host->draft->PatternThreading[1]);
+    EXPECT_TRUE(host->doc.Modified);
+    EXPECT_NE(0, host->draft().PatternThreading[1]);
 }
 
 } // namespace

@@ -8,7 +8,9 @@
 #include "../../window/mainwindow_fixture.h"
 #include "tools/ui/keyboardinput.h"
 #include "tools/ui/mousetools.h"
+#include "tools/ui/toolcommands.h"
 #include "view/ui/draftview.h"
+#include "view/ui/viewcommands.h"
 #include "window/statusline.h"
 
 namespace hm::testing {
@@ -123,10 +125,10 @@ TEST_F(MainWindowToolsTest, KeyboardInputItemsOpenTheWindowInTheirMode) {
     // The dialog's changes cannot be undone.
     EXPECT_FALSE(Enabled("EditUndoItem"));
     // In Design the items are off, and their shortcuts open nothing.
-    w.SwitchToDesign();
+    SwitchToDesign(w.context());
     w.UpdateMenuState();
     EXPECT_FALSE(Enabled("KeyboardInput1"));
-    w.OpenKeyboardInput(1);
+    OpenKeyboardInput(w.context(), 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 

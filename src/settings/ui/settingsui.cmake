@@ -10,3 +10,8 @@ list(APPEND HM_UI_SOURCES
 list(APPEND HM_UI_RESOURCES
     ${CMAKE_CURRENT_LIST_DIR}/options_lang.qrc
 )
+# The Options menu's handlers.
+list(APPEND HM_UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/optionscommands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/optionscommands.h
+)

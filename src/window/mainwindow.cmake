@@ -4,11 +4,11 @@ list(APPEND HM_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/commandtable.h
     ${CMAKE_CURRENT_LIST_DIR}/mainwindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/mainwindow.h
-    ${CMAKE_CURRENT_LIST_DIR}/mainwindow_aux.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/mainwindow_host.cpp
     ${CMAKE_CURRENT_LIST_DIR}/mainwindow_menus.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/mainwindow_files.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/mainwindow_tools.cpp
     ${CMAKE_CURRENT_LIST_DIR}/mainwindow_views.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/windowcommands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/windowcommands.h
     ${CMAKE_CURRENT_LIST_DIR}/statusline.cpp
     ${CMAKE_CURRENT_LIST_DIR}/statusline.h
     ${CMAKE_CURRENT_LIST_DIR}/dialogresources.cpp

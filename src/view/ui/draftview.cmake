@@ -5,3 +5,8 @@ list(APPEND HM_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/tooloverlay.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tooloverlay.h
 )
+# The view's menu handlers.
+list(APPEND HM_UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/viewcommands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/viewcommands.h
+)

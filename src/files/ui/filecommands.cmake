@@ -1,6 +1,7 @@
 # The File menu's open and save commands, their dialogs and the recent-file items.
 list(APPEND HM_UI_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/filecommandhost.h
+    ${CMAKE_CURRENT_LIST_DIR}/filemenu.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/filemenu.h
     ${CMAKE_CURRENT_LIST_DIR}/filecommands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/filecommands.h
     ${CMAKE_CURRENT_LIST_DIR}/filecommandtexts.cpp

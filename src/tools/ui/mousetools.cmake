@@ -6,5 +6,10 @@ list(APPEND HM_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/keyboardinput.h
 )
 list(APPEND HM_UI_RESOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/tools_lang.qrc
+    ${CMAKE_CURRENT_LIST_DIR}/tools_ui.qrc
+)
+# The tools' menu and tool bar handlers.
+list(APPEND HM_UI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/toolcommands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/toolcommands.h
 )

@@ -1,0 +1,22 @@
+#pragma once
+// The view's commands: switching between the Draft, Design and fabric views,
+// the threading switches of the View menu, the zoom dialog and Copy Image.
+
+namespace hm {
+
+class CommandContext;
+
+// The view changes; each repaints and refreshes the fabric window.
+void SwitchToDraft(CommandContext& ctx);
+void SwitchToDesign(CommandContext& ctx);
+// kind: 0 Fabric, 1 Drapery, 2 Interlacement.
+void SwitchToFabricView(CommandContext& ctx, int kind);
+
+bool Draft1Click(CommandContext& ctx);
+bool Design1Click(CommandContext& ctx);
+bool ShowThreading1Click(CommandContext& ctx);
+bool VisaMonstersolvning1Click(CommandContext& ctx); // Show Pattern Threading
+bool Zoom1Click(CommandContext& ctx);                // Options > Zoom...
+bool CopyImage1Click(CommandContext& ctx);           // Edit > Copy Image
+
+} // namespace hm

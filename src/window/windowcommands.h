@@ -1,0 +1,23 @@
+#pragma once
+// Handlers of the main window's own small windows: the notes window, the help
+// browser and the about box. The notes window and the help browser are
+// created on first use and registered in the command context.
+
+class QString;
+
+namespace hm {
+
+class CommandContext;
+class TNoteForm;
+
+// The notes window, created on first use.
+TNoteForm* NotesWindow(CommandContext& ctx);
+// Opens the manual at a page ("files.html"), or at its contents when empty.
+void ShowHelpPage(CommandContext& ctx, const QString& page);
+
+bool Note1Click(CommandContext& ctx);
+bool ToolButtonNoteClick(CommandContext& ctx);
+bool HelpContentsItemClick(CommandContext& ctx);
+bool HelpAboutItemClick(CommandContext& ctx);
+
+} // namespace hm
