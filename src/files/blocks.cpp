@@ -10,7 +10,8 @@
 namespace hm {
 
 namespace {
-constexpr int MaxNoteChars = 3000;
+// A note longer than the readers keep is not written by this program (the
+// notes editor stops there), but the format allows up to 0xFFFF bytes.
 constexpr int MaxNoteBytes = 0xFFFF;
 } // namespace
 
@@ -152,7 +153,7 @@ void ReadNoteBlock(ByteReader& r, Draft& d, bool select) {
     d.Note.clear();
     const int n = r.U16();
     if (n == 0) return;
-    const int count = std::min(n, MaxNoteChars) + 1;
+    const int count = std::min(n, MaxNoteFileBytes) + 1;
     std::string bytes(static_cast<size_t>(count), '\0');
     r.Bytes(reinterpret_cast<uint8_t*>(bytes.data()), count);
     bytes.resize(bytes.find('\0') == std::string::npos ? bytes.size() : bytes.find('\0'));

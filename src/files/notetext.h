@@ -6,6 +6,10 @@
 
 namespace hm {
 
+// The longest note a pattern file keeps, in file bytes: the readers keep this
+// many and drop the rest, so the notes editor stops here.
+inline constexpr int MaxNoteFileBytes = 3000;
+
 // Bytes from a file (up to, not including, the zero byte) to UTF-8: taken as
 // UTF-8 when they are valid UTF-8 (a sequence cut off at the very end is
 // dropped) and contain non-ASCII characters, else as Windows-1252.
@@ -15,5 +19,10 @@ std::string NoteFromFileBytes(const std::string& bytes);
 // result would not be read back as UTF-8, else UTF-8. The text stops at the
 // first zero character, since the file ends the note with a zero byte.
 std::string NoteToFileBytes(const std::string& utf8);
+
+// The number of bytes the note takes in a file (what MaxNoteFileBytes limits).
+inline int NoteFileLength(const std::string& utf8) {
+    return static_cast<int>(NoteToFileBytes(utf8).size());
+}
 
 } // namespace hm

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -13,6 +14,7 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "files/notetext.h"
 #include "model/draft.h"
 #include "settings/ui/multilang.h"
 #include "window/dialogresources.h"
@@ -72,10 +74,16 @@ TNoteForm::TNoteForm(Draft& draft, int width, int height, int left, QWidget* par
     connect(editor_, &QPlainTextEdit::copyAvailable, this, [this] { UpdateActions(); });
     connect(editor_, &QPlainTextEdit::textChanged, this, &TNoteForm::TextEdited);
 
+    length_ = new QLabel(this);
+    length_->setObjectName(QStringLiteral("NoteLength"));
+    length_->setContentsMargins(4, 2, 4, 2);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     layout->setMenuBar(bar);
     layout->addWidget(editor_);
+    layout->addWidget(length_);
 
     // The stored size and left edge; a window that would lie off the screen
     // comes back to the screen's left edge.
@@ -88,8 +96,10 @@ TNoteForm::TNoteForm(Draft& draft, int width, int height, int left, QWidget* par
     }
     move(left, top);
 
-    new TMultiLang(this, QStringLiteral("notes"));
+    lang_ = new TMultiLang(this, QStringLiteral("notes"));
+    lang_->AfterLanguageChanged = [this] { UpdateLength(full_); };
     LoadFromDraft();
+    UpdateLength();
 }
 
 void TNoteForm::LoadFromDraft() {
@@ -100,12 +110,53 @@ void TNoteForm::LoadFromDraft() {
     editor_->document()->clearUndoRedoStacks();
     loading_ = false;
     UpdateActions();
+    UpdateLength();
 }
 
 void TNoteForm::TextEdited() {
     if (loading_) return;
+    const bool full = NoteFileLength(editor_->toPlainText().toStdString()) > MaxNoteFileBytes;
+    if (full) CutToFit();
     draft_.Note = editor_->toPlainText().toStdString();
+    UpdateLength(full);
     emit noteChanged();
+}
+
+void TNoteForm::CutToFit() {
+    const QString text = editor_->toPlainText();
+    // Normally the new text ends at the cursor; otherwise the note's end goes.
+    int end = editor_->textCursor().position();
+    auto fits = [&](int removed) {
+        const QString kept = text.left(end - removed) + text.mid(end);
+        return NoteFileLength(kept.toStdString()) <= MaxNoteFileBytes;
+    };
+    if (end == 0 || !fits(end)) end = static_cast<int>(text.size());
+    // The fewest characters before the cursor whose removal makes the note fit.
+    int lo = 1, hi = end;
+    while (lo < hi) {
+        const int mid = (lo + hi) / 2;
+        if (fits(mid))
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    int removed = lo;
+    while (removed < end && text[end - removed].isLowSurrogate()) ++removed;
+    QTextCursor cursor = editor_->textCursor();
+    cursor.setPosition(end - removed);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    loading_ = true; // the removal is part of this edit
+    cursor.removeSelectedText();
+    loading_ = false;
+    editor_->setTextCursor(cursor);
+}
+
+void TNoteForm::UpdateLength(bool full) {
+    full_ = full;
+    const int used = NoteFileLength(draft_.Note);
+    const QString key = full ? QStringLiteral("@notefull") : QStringLiteral("@notelength");
+    QString text = lang_ ? lang_->Translate(key) : key;
+    length_->setText(full ? text.arg(MaxNoteFileBytes) : text.arg(used).arg(MaxNoteFileBytes));
 }
 
 void TNoteForm::UpdateActions() {

@@ -1,10 +1,12 @@
 #pragma once
 // The notes window: a plain text editor over the draft's note, which travels
-// with the pattern. A separate window that is not modal.
+// with the pattern. A separate window that is not modal. The editor stops at
+// the length a pattern file keeps and shows how much of it is used.
 
 #include <QWidget>
 
 class QAction;
+class QLabel;
 class QPlainTextEdit;
 class QPrinter;
 
@@ -24,6 +26,8 @@ class TNoteForm : public QWidget {
     void LoadFromDraft();
 
     QPlainTextEdit* Editor() const { return editor_; }
+    // "n of 3000 characters", or the notice that the note is full.
+    QLabel* LengthLabel() const { return length_; }
 
     // The size and left position to store when the program closes.
     int StoredWidth() const { return width(); }
@@ -42,14 +46,20 @@ class TNoteForm : public QWidget {
 
   private:
     void TextEdited();
+    // Takes back the end of what was just typed or pasted until the note fits.
+    void CutToFit();
     void UpdateActions();
+    void UpdateLength(bool full = false);
 
     Draft& draft_;
     QPlainTextEdit* editor_ = nullptr;
     QAction* undo_ = nullptr;
     QAction* cut_ = nullptr;
     QAction* copy_ = nullptr;
+    QLabel* length_ = nullptr;
+    TMultiLang* lang_ = nullptr;
     bool loading_ = false;
+    bool full_ = false;
 };
 
 } // namespace hm

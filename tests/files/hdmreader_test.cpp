@@ -159,6 +159,45 @@ TEST(HdmReader, LiftplanRowWidths) {
     }
 }
 
+TEST(HdmReader, WideLiftplanRowsKeepSixteenBytesAndStayInStep) {
+    // Width 200: rows of 25 bytes, of which the first 16 are kept.
+    Bytes f = HdmHeader(7, 8, 200, 2, 2);
+    f.list({1, 2}).list({}).list({});
+    f.u16(2);
+    for (int row = 1; row <= 2; ++row)
+        for (int k = 0; k < 25; ++k) f.b(k < 16 ? row * 16 + k : 0xEE);
+    f.fill(66, 0).b(0).list({'o', 'k'}).b(0);
+    Draft d;
+    d.ClearDraft();
+    EXPECT_EQ(Texts(Read(d, f)), "");
+    for (int k = 0; k < LiftplanRowBytes; ++k) {
+        ASSERT_EQ(d.LiftplanRow(1)[k], 16 + k) << k;
+        ASSERT_EQ(d.LiftplanRow(2)[k], 32 + k) << k;
+    }
+    EXPECT_EQ(d.Note, "ok");
+}
+
+TEST(HdmReader, AThreadingComponentRaisesThePatternShafts) {
+    struct Case {
+        int fileShafts;
+        bool threading;
+        int shafts;
+    };
+    for (const Case c : {Case{20, true, 20}, Case{4, true, 8}, Case{20, false, 8}}) {
+        Bytes f = HdmHeader(7, c.fileShafts, 8, 1, 1);
+        f.list({c.fileShafts}).list({}).list({}).u16(1).b(0).fill(66, 0).b(0).u16(0);
+        Draft d;
+        d.ClearDraft();
+        d.PatternShafts = d.LiftplanWidth = 8;
+        HdmComponents sel = HdmComponents::None();
+        sel.threading = c.threading;
+        sel.weftColors = !c.threading;
+        EXPECT_EQ(Texts(Read(d, f, sel)), "");
+        EXPECT_EQ(d.PatternShafts, c.shafts) << c.fileShafts << " " << c.threading;
+        EXPECT_EQ(d.LiftplanWidth, c.shafts);
+    }
+}
+
 TEST(HdmReader, LongListsKeep4800AndStayInStep) {
     Bytes f = HdmHeader(7, 8, 8, 4800, 2);
     f.u16(5000);

@@ -28,6 +28,10 @@ Bytes Tail() {
     return Bytes().fill(66, 0).b(0).u16(0);
 }
 
+int LiftplanRowSizeOf(int width) {
+    return (width - 1) / 8 + 1;
+}
+
 } // namespace
 
 TEST(HdxReader, SignatureFailures) {
@@ -96,6 +100,81 @@ TEST(HdxReader, ThreadingBWithoutTreadlingB) {
     EXPECT_EQ(d.TreadlingB[1], 9); // untouched: not in the file
     EXPECT_TRUE(d.ThreadingBOn);
     EXPECT_FALSE(d.TreadlingBOn);
+}
+
+TEST(HdxReader, TreadlingBBlocksFollowInTheirOrderAndSizes) {
+    // With treadling B in use: threading B and tie-up BA (KB x MA) after group A,
+    // then treadling B and tie-up AB (KA x MB), then tie-up BB (KB x MB). Every
+    // cell has its own value, so a block read in the wrong place or size shows.
+    const int ka = 3, kb = 2, ma = 4, mb = 2;
+    for (const bool b : {false, true}) {
+        SCOPED_TRACE(b);
+        Bytes f = HdxHeader(7, 8, 8, ka, kb, ma, mb, 3, 4, false, b, true);
+        f.list({}).list({});
+        f.list({1, 2, 3}).list({4, 3, 2, 1});         // threading A, treadling A
+        for (int i = 0; i < ka * ma; ++i) f.b(i % 3); // tie-up AA
+        if (b) {
+            f.list({2, 1, 2});                                  // threading B
+            for (int i = 0; i < kb * ma; ++i) f.b((i + 1) % 3); // tie-up BA
+        }
+        f.list({1, 0, 2, 2});                               // treadling B
+        for (int i = 0; i < ka * mb; ++i) f.b((i + 2) % 3); // tie-up AB
+        if (b)
+            for (int i = 0; i < kb * mb; ++i) f.b(i % 2 + 1); // tie-up BB
+        f.append(Tail());
+        Draft d;
+        d.ClearDraft();
+        EXPECT_EQ(Texts(Read(d, f)), "");
+        EXPECT_TRUE(d.TreadlingBOn);
+        EXPECT_EQ(d.ThreadingBOn, b);
+        EXPECT_EQ(d.TreadlesB, mb);
+        const int treadlingB[] = {1, 0, 2, 2};
+        for (int p = 1; p <= 4; ++p) EXPECT_EQ(d.TreadlingB[p], treadlingB[p - 1]) << p;
+        for (int s = 1; s <= ka; ++s) {
+            for (int t = 1; t <= ma; ++t)
+                EXPECT_EQ(d.TieupAA(s, t), ((s - 1) * ma + t - 1) % 3) << s << "," << t;
+            for (int t = 1; t <= mb; ++t)
+                EXPECT_EQ(d.TieupAB(s, t), ((s - 1) * mb + t - 1 + 2) % 3) << s << "," << t;
+        }
+        if (b) {
+            EXPECT_EQ(d.ShaftsB, kb);
+            EXPECT_EQ(d.ThreadingB[3], 2);
+            for (int s = 1; s <= kb; ++s) {
+                for (int t = 1; t <= ma; ++t)
+                    EXPECT_EQ(d.TieupBA(s, t), ((s - 1) * ma + t) % 3) << s << "," << t;
+                for (int t = 1; t <= mb; ++t)
+                    EXPECT_EQ(d.TieupBB(s, t), ((s - 1) * mb + t - 1) % 2 + 1) << s << "," << t;
+            }
+        }
+        EXPECT_TRUE(d.Note.empty()); // the tail was found where it belongs
+    }
+}
+
+TEST(HdxReader, APatternThreadingComponentRaisesThePatternShafts) {
+    // A threading needs as many shafts as the file's; other components leave them.
+    struct Case {
+        int fileShafts;
+        bool threading;
+        int shafts;
+    };
+    for (const Case c : {Case{20, true, 20}, Case{4, true, 8}, Case{20, false, 8}}) {
+        Bytes f = HdxHeader(7, c.fileShafts, c.fileShafts, 2, 2, 2, 2, 2, 1, true, false, false);
+        f.list({}).list({}).list({c.fileShafts, 1});
+        f.u16(1).fill(LiftplanRowSizeOf(c.fileShafts), 0);
+        f.list({}).list({}).bs({0, 0, 0, 0}).append(Tail());
+        Draft d;
+        d.ClearDraft();
+        d.PatternShafts = d.LiftplanWidth = 8;
+        HdxComponents sel = HdxComponents::None();
+        sel.patternThreading = c.threading;
+        sel.weftColors = !c.threading;
+        EXPECT_EQ(Texts(Read(d, f, sel)), "");
+        EXPECT_EQ(d.PatternShafts, c.shafts) << c.fileShafts << " " << c.threading;
+        EXPECT_EQ(d.LiftplanWidth, c.shafts);
+        if (c.threading) {
+            EXPECT_EQ(d.PatternThreading[1], c.fileShafts);
+        }
+    }
 }
 
 TEST(HdxReader, LargeTieupBlocksKeep32By32) {

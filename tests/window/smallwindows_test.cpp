@@ -12,6 +12,8 @@
 #include <QTextBrowser>
 #include <memory>
 
+#include "files/hdxfile.h"
+#include "files/notetext.h"
 #include "model/draft.h"
 #include "settings/basemultilang.h"
 #include "window/aboutbox.h"
@@ -63,6 +65,39 @@ TEST_F(NotesWindowTest, TypingEditsTheNoteAndReportsIt) {
     EXPECT_EQ(draft->Note, "Warp: 22/2 cotton, weft: linen \xc3\xa4");
     Action("NotePasteItem")->trigger(); // replaces nothing selected: appends at the cursor
     EXPECT_NE(draft->Note.find("linen"), std::string::npos);
+}
+
+TEST_F(NotesWindowTest, StopsAtTheLengthAPatternFileKeepsAndSaysSo) {
+    QPlainTextEdit* editor = notes->Editor();
+    QLabel* length = notes->LengthLabel();
+    ASSERT_NE(length, nullptr);
+    EXPECT_EQ(length->text(), QStringLiteral("17 of 3000 characters"));
+    // A paste in the middle that would overflow keeps what fits, up to the cursor.
+    editor->moveCursor(QTextCursor::Start);
+    editor->moveCursor(QTextCursor::Right);
+    editor->insertPlainText(QString(3100, u'x'));
+    EXPECT_EQ(NoteFileLength(draft->Note), MaxNoteFileBytes);
+    EXPECT_EQ(draft->Note.substr(0, 2), "Wx");
+    EXPECT_EQ(draft->Note.substr(draft->Note.size() - 16), std::string("arp: 22/2 cotton"));
+    EXPECT_EQ(editor->textCursor().position(), 1 + 3000 - 17);
+    EXPECT_EQ(length->text(),
+              QStringLiteral("The note is full: a pattern file keeps 3000 characters."));
+    // Characters stored as two bytes count twice.
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    editor->insertPlainText(QStringLiteral("\u20ac\u20ac")); // the euro sign fits Windows-1252
+    EXPECT_EQ(NoteFileLength(draft->Note), MaxNoteFileBytes);
+    editor->insertPlainText(QStringLiteral("\u0142")); // does not: the note becomes UTF-8
+    EXPECT_LE(NoteFileLength(draft->Note), MaxNoteFileBytes);
+
+    // What the editor keeps comes back whole from a file.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("long.hdx");
+    ASSERT_TRUE(WriteCdPatternFile(*draft, path, false).ok);
+    Draft back;
+    back.ClearDraft();
+    ReadCdPatternFile(back, path, HdxComponents::All());
+    EXPECT_EQ(back.Note, draft->Note);
 }
 
 TEST_F(NotesWindowTest, LoadingANewDraftDoesNotCountAsAnEdit) {
