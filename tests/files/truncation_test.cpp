@@ -40,7 +40,7 @@ DraftShape Small() {
 
 TEST(Truncation, HdxAtEveryLength) {
     Draft source = MakeDraft(Small());
-    source.Note = "n";
+    source.Note.assign(1, 'n');
     ExpectEveryPrefixEndsEarly(CdPatternFileBytes(source, true), [](Draft& d, QIODevice& dev) {
         return ReadCdPatternData(d, dev, QString(), HdxComponents::All());
     });
@@ -48,7 +48,7 @@ TEST(Truncation, HdxAtEveryLength) {
 
 TEST(Truncation, HdmAtEveryLength) {
     Draft source = MakeDraft(Small());
-    source.Note = "n";
+    source.Note.assign(1, 'n');
     ExpectEveryPrefixEndsEarly(PatternFileBytes(source), [](Draft& d, QIODevice& dev) {
         return ReadPatternData(d, dev, QString(), HdmComponents::All());
     });

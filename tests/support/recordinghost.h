@@ -1,7 +1,7 @@
 #pragma once
 // A CommandHost that records every window step by name, for driving commands
-// and wrappers without the main window. MarkModified and MarkUndoAvailable also
-// set the flags they stand for when the host is given the state to set.
+// and wrappers without the main window. Given the document, the undo steps and
+// MarkModified also do what they stand for.
 
 #include <QStringList>
 
@@ -17,12 +17,16 @@ class RecordingHost : public CommandHost {
     bool selection = false;
     bool saveAsResult = false;
     DocumentState* doc = nullptr; // MarkModified sets Modified
-    UndoStore* undo = nullptr;    // MarkUndoAvailable sets the flag, DisableUndo nothing
+    UndoStore* undo = nullptr;    // snapshots of draft; MarkUndoAvailable sets the flag
+    Draft* draft = nullptr;
 
     void Update() override { steps << "Update"; }
     void RepaintDraft() override { steps << "RepaintDraft"; }
     void ClearAndRepaint() override { steps << "ClearAndRepaint"; }
-    void TakeUndoSnapshot() override { steps << "TakeUndoSnapshot"; }
+    void TakeUndoSnapshot() override {
+        steps << "TakeUndoSnapshot";
+        if (undo && draft) undo->TakeSnapshot(*draft);
+    }
     void MarkUndoAvailable() override {
         steps << "MarkUndoAvailable";
         if (undo) undo->MarkChanged();

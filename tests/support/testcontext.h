@@ -22,6 +22,7 @@ class TestContext {
           window(std::make_unique<QWidget>()), ctx(*draftPtr, undo, doc, view, settings, host) {
         host.doc = &doc;
         host.undo = &undo;
+        host.draft = draftPtr.get();
         ctx.dialogParent = window.get();
     }
 

@@ -40,7 +40,10 @@ int ApplyContext::Choice(int i, std::initializer_list<const char*> choices) {
     std::string list;
     for (const char* c : choices) {
         if (i < words.size() && words[i] == QLatin1String(c)) return index;
-        list += (index++ ? "|" : "") + std::string(c);
+        // Appended piece by piece: a concatenation here makes GCC warn about sizes
+        // it cannot bound in optimised builds.
+        if (index++) list += '|';
+        list += c;
     }
     Fail("expected " + list);
     return -1;
