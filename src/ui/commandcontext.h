@@ -10,6 +10,14 @@
 // long-lived objects of the subsystems (Find / Register / Own). The main window
 // builds one context over its members; tests build one over a recording host
 // and answer the questions and dialogs themselves.
+//
+// A new menu command with a dialog, e.g. in ops/ui/:
+//   1. the dialog in a file of its own (ops/ui/insertdeletedialog.{h,cpp});
+//   2. the handler in the menu's file (ops/ui/utilitycommands.cpp): build the
+//      dialog with ctx.dialogParent, run it with ctx.Exec(dialog), call the
+//      operation, show its messages with ctx.Show(...);
+//   3. one row in window/commandtable.cpp: .Run(&MyItemClick, WrapperKind::W2).
+// The main window itself does not change.
 
 #include <QString>
 #include <functional>

@@ -133,13 +133,17 @@ TEST_F(OpenTest, TheOpenDialogStartsInTheCurrentFolderAndOpensTheChosenFile) {
     ASSERT_TRUE(WriteCdPatternFile(*written, path, false).ok);
     host->doc.CurrentFolder = Path("patterns");
     QString shownFolder, title;
-    OnNextModal<QFileDialog>([&](QFileDialog* dialog) {
+    // The dialog is answered through the context: a modal file dialog would
+    // race its own folder reading thread when accepted from a timer.
+    host->ctx.SetDialogRunner([&](QDialog& d) {
+        auto* dialog = qobject_cast<QFileDialog*>(&d);
+        if (!dialog) return int(QDialog::Rejected);
         shownFolder = dialog->directory().absolutePath();
         title = dialog->windowTitle();
         EXPECT_EQ("OpenDialog", dialog->objectName());
         EXPECT_EQ(4, dialog->nameFilters().size());
         dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept();
+        return int(QDialog::Accepted);
     });
     ASSERT_TRUE(commands->Open());
     EXPECT_EQ(Path("patterns"), shownFolder);
