@@ -49,6 +49,16 @@ bool SetPaletteColour(Draft& d, int index, uint32_t colour) {
     return changed;
 }
 
+QRgb PaletteEntryRgb(const Draft& d, int index) {
+    if (!IsPaletteIndex(index)) return qRgb(255, 255, 255);
+    const uint32_t c = d.Palette[At(index)];
+    return qRgb(ColorRed(c), ColorGreen(c), ColorBlue(c));
+}
+
+uint32_t PaletteColourFromRgb(QRgb rgb) {
+    return MakeColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
 bool SwitchPaletteEntries(Draft& d, int i, int j) {
     if (!IsPaletteIndex(i) || !IsPaletteIndex(j) || i == j) return false;
     return SwapEntries(d, i, j);

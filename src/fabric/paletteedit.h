@@ -4,6 +4,7 @@
 // PaletteRGB in step and returns whether any entry changed. Indices are palette
 // indices 0..255; out-of-range indices change nothing.
 
+#include <QRgb>
 #include <cstdint>
 #include <optional>
 
@@ -16,6 +17,10 @@ bool IsPaletteIndex(int index);
 
 // A palette entry takes a colour (0x00BBGGRR), as after OK in the colour chooser.
 bool SetPaletteColour(Draft& d, int index, uint32_t colour);
+// The colour chooser works in QRgb: the start colour of an entry, and a chosen
+// colour as the draft stores it.
+QRgb PaletteEntryRgb(const Draft& d, int index);
+uint32_t PaletteColourFromRgb(QRgb rgb);
 
 // Entries i and j exchange their colours. The yarns keep their indices, so the
 // cloth shows the two colours exchanged. Nothing when i == j.

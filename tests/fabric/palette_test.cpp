@@ -59,37 +59,25 @@ TEST(PaletteGrid, ClicksFindTheirCell) {
     EXPECT_EQ(FitPaletteGrid(PaletteSize256, QSize(200, 170)).cellPixels, 10);
 }
 
-TEST(PaletteEdit, SetColourKeepsBothFormsInStep) {
-    Draft d;
-    EXPECT_TRUE(SetPaletteColour(d, 200, MakeColor(1, 2, 3)));
-    EXPECT_EQ(Rgb(d, 200), (std::array<int, 3>{1, 2, 3}));
-    EXPECT_FALSE(SetPaletteColour(d, 200, MakeColor(1, 2, 3)));
-    EXPECT_FALSE(SetPaletteColour(d, 256, 0));
-    EXPECT_FALSE(SetPaletteColour(d, -1, 0));
-    ExpectInStep(d);
-}
-
-TEST(PaletteEdit, SwitchExchangesColoursButNotYarns) {
+TEST(PaletteEdit, SetSwitchAndCopyKeepBothFormsInStep) {
     Draft d;
     d.WarpColors[1] = 6;
-    d.WeftColors[1] = 0;
-    const auto six = Rgb(d, 6), zero = Rgb(d, 0);
-    EXPECT_TRUE(SwitchPaletteEntries(d, 0, 6));
-    EXPECT_EQ(Rgb(d, 0), six);
-    EXPECT_EQ(Rgb(d, 6), zero);
-    EXPECT_EQ(d.WarpColors[1], 6);
-    EXPECT_EQ(d.WeftColors[1], 0);
+    EXPECT_TRUE(SetPaletteColour(d, 200, MakeColor(1, 2, 3)));
+    EXPECT_FALSE(SetPaletteColour(d, 200, MakeColor(1, 2, 3)));
+    EXPECT_FALSE(SetPaletteColour(d, 256, 0));
+    EXPECT_EQ(PaletteEntryRgb(d, 200), qRgb(1, 2, 3));
+    EXPECT_EQ(PaletteColourFromRgb(qRgb(1, 2, 3)), MakeColor(1, 2, 3));
+    const auto six = Rgb(d, 6), two = Rgb(d, 200);
+    EXPECT_EQ(two, (std::array<int, 3>{1, 2, 3}));
+    EXPECT_TRUE(SwitchPaletteEntries(d, 6, 200));
+    EXPECT_EQ(Rgb(d, 6), two);
+    EXPECT_EQ(Rgb(d, 200), six);
+    EXPECT_EQ(d.WarpColors[1], 6); // the yarn keeps its index
     EXPECT_FALSE(SwitchPaletteEntries(d, 3, 3));
     EXPECT_FALSE(SwitchPaletteEntries(d, 14, 15)); // both white
-    ExpectInStep(d);
-}
-
-TEST(PaletteEdit, CopyTakesTheFirstIntoTheSecond) {
-    Draft d;
-    const auto seven = Rgb(d, 7);
-    EXPECT_TRUE(CopyPaletteEntry(d, 7, 100));
-    EXPECT_EQ(Rgb(d, 100), seven);
-    EXPECT_EQ(Rgb(d, 7), seven);
+    EXPECT_TRUE(CopyPaletteEntry(d, 6, 100));
+    EXPECT_EQ(Rgb(d, 100), two);
+    EXPECT_EQ(Rgb(d, 6), two);
     EXPECT_FALSE(CopyPaletteEntry(d, 7, 7));
     ExpectInStep(d);
 }
