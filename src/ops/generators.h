@@ -68,8 +68,10 @@ void WriteRandomTwill(Draft& d, TieupKind tieup, RandomSource& random);
 struct GeneratorRequest {
     GeneratorTarget target = GeneratorTarget::PatternThreading;
     GeneratorKind kind = GeneratorKind::Straight;
-    int satinMove = 1;              // the move chosen in the satin dialog
-    RandomSource* random = nullptr; // the run's source, for the random twill
+    int satinMove = 1; // the move chosen in the satin dialog
+    // The run's source, for the random twill; without one, a source seeded from
+    // the clock serves this call.
+    RandomSource* random = nullptr;
 };
 
 struct GeneratorOutcome {
