@@ -6,13 +6,14 @@
 #include "app/cli/applyoperations.h"
 #include "app/cli/clicommands.h"
 #include "model/draft.h"
+#include "ops/randomsource.h"
 
 namespace hm {
 
 namespace {
 
 using Family = std::span<const ApplyOperation> (*)();
-const std::array<Family, 2> Families = {ModeOperations, ColourOperations};
+const std::array<Family, 3> Families = {ModeOperations, ColourOperations, GeneratorOperations};
 
 const ApplyOperation* FindOperation(const QString& name) {
     for (Family family : Families)
@@ -86,10 +87,11 @@ int ApplyCommand(const QStringList& args, CliOutput& o) {
     auto d = LoadDraft(args[1], messages);
     ReportMessages(messages, o);
     if (HasError(messages)) return ExitFailure;
+    RandomSource random(seed); // one source for all operations of the run
     for (const QString& op : operations) {
         QStringList words = op.split(' ', Qt::SkipEmptyParts);
         const QString name = words.takeFirst();
-        ApplyContext context{*d, o, seed, name.toStdString(), words};
+        ApplyContext context{*d, o, seed, name.toStdString(), words, &random};
         const int status = FindOperation(name)->run(context);
         if (status != 0) return status;
     }
