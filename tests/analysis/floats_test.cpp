@@ -167,28 +167,33 @@ TEST(Floats, GroundWeaveWithoutPatternLevel) {
 }
 
 TEST(Floats, CountingAgreesWithTheCellByCellWalk) {
+    // Sizes on both sides of 64-cell words; short runs, long runs (pattern level
+    // alone with few lifts) and runs across whole picks and ends.
     std::mt19937 rng(5);
-    for (int round = 0; round < 12; ++round) {
+    for (int round = 0; round < 20; ++round) {
         auto d = std::make_unique<Draft>();
-        const int ends = 1 + static_cast<int>(rng() % 60), picks = 1 + static_cast<int>(rng() % 60);
+        const int wordEdges[] = {1, 63, 64, 65, 128};
+        const int ends = round < 5 ? wordEdges[round] : 1 + static_cast<int>(rng() % 200);
+        const int picks = 1 + static_cast<int>(rng() % 150);
         d->Ends = ends;
         d->Picks = picks;
         d->SinkingShed = round % 3 == 2;
         d->ThreadingBOn = round % 2 == 0;
-        // Long floats on some rounds, many short ones on others.
-        const unsigned density = round % 4 == 0 ? 8 : 2;
+        const bool ground = round % 4 != 1;
+        const unsigned density = round % 4 == 1 ? 60 : round % 4 == 0 ? 8 : 2;
         for (int e = 1; e <= ends; ++e) {
             d->PatternThreading[e] = static_cast<uint8_t>(rng() % 9);
-            d->ThreadingA[e] = static_cast<uint8_t>(rng() % 5);
-            d->ThreadingB[e] = static_cast<uint8_t>(rng() % 3);
+            d->ThreadingA[e] = ground ? static_cast<uint8_t>(rng() % 5) : 0;
+            d->ThreadingB[e] = ground ? static_cast<uint8_t>(rng() % 3) : 0;
         }
         for (int p = 1; p <= picks; ++p) {
-            d->TreadlingA[p] = static_cast<uint8_t>(rng() % 5);
+            d->TreadlingA[p] = ground ? static_cast<uint8_t>(rng() % 5) : 0;
             for (int s = 1; s <= 8; ++s) d->SetLiftplan(p, s, rng() % density == 0);
         }
         for (int s = 1; s <= 4; ++s)
             for (int t = 1; t <= 4; ++t) d->TieupAA(s, t) = static_cast<uint8_t>(rng() % 3);
-        SCOPED_TRACE("round " + std::to_string(round));
+        SCOPED_TRACE("round " + std::to_string(round) + ", " + std::to_string(ends) + " x " +
+                     std::to_string(picks));
         const FloatCounts got = CountFloats(*d, ends, picks);
         const FloatCounts want = ReferenceFloats(*d, ends, picks);
         ExpectSame(got.warpOver, want.warpOver, "warp over");
@@ -196,4 +201,24 @@ TEST(Floats, CountingAgreesWithTheCellByCellWalk) {
         ExpectSame(got.weftOver, want.weftOver, "weft over");
         ExpectSame(got.weftUnder, want.weftUnder, "weft under");
     }
+}
+
+TEST(Floats, RegularWeavesRepeatTheirLongestFloat) {
+    // A 3/1 twill over 130 ends: every float is as long as the longest, so each
+    // one is counted, and the first place stays at the first end or pick.
+    auto d = std::make_unique<Draft>();
+    d->Ends = 130;
+    d->Picks = 70;
+    d->PatternShafts = d->LiftplanWidth = 4;
+    for (int e = 1; e <= 130; ++e) d->PatternThreading[e] = static_cast<uint8_t>((e - 1) % 4 + 1);
+    for (int p = 1; p <= 70; ++p)
+        for (int s = 1; s <= 4; ++s) d->SetLiftplan(p, s, (s + p - 2) % 4 != 0);
+    const FloatCounts got = CountFloats(*d, 130, 70);
+    const FloatCounts want = ReferenceFloats(*d, 130, 70);
+    ExpectSame(got.warpOver, want.warpOver, "warp over");
+    ExpectSame(got.warpUnder, want.warpUnder, "warp under");
+    ExpectSame(got.weftOver, want.weftOver, "weft over");
+    ExpectSame(got.weftUnder, want.weftUnder, "weft under");
+    EXPECT_EQ(got.weftUnder.longest, 3);
+    EXPECT_EQ(got.weftUnder.pick, 1);
 }

@@ -19,7 +19,8 @@ namespace hmtest {
 
 // A draft of rows.size() picks whose drawdown is the picture given: rows[p-1]
 // holds pick p, character e-1 is end e, '1' where the warp is up. Each end
-// gets its own pattern shaft, so the liftplan is the picture itself.
+// gets its own pattern shaft, so the liftplan is the picture itself (at most
+// 128 ends).
 inline std::unique_ptr<hm::Draft> PictureDraft(const std::vector<std::string>& rows) {
     auto d = std::make_unique<hm::Draft>();
     const int ends = static_cast<int>(rows.at(0).size());
