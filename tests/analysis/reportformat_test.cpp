@@ -34,8 +34,3 @@ TEST(ReportFormat, DecimalSeparatorFollowsTheLanguage) {
     for (int language : {LangGerman, LangSwedish, LangFinnish})
         EXPECT_EQ(DecimalSeparatorOf(language), ",") << language;
 }
-
-TEST(ReportFormat, RightAlignedFieldsNeverCut) {
-    EXPECT_EQ(RightAligned(5, 3), "  5");
-    EXPECT_EQ(RightAligned(12345, 3), "12345");
-}
