@@ -15,7 +15,7 @@ struct CliCommand {
     int (*run)(const QStringList& args, CliOutput& o);
 };
 
-const std::array<CliCommand, 5> Table = {{
+const std::array<CliCommand, 6> Table = {{
     {"info", "info FILE\n    one summary line per part of the draft", InfoCommand},
     {"dump", "dump FILE\n    the whole draft as one JSON object", InfoCommand},
     {"convert", "convert IN OUT\n    read IN and write OUT in the format of OUT's extension",
@@ -30,6 +30,10 @@ const std::array<CliCommand, 5> Table = {{
      "    run operations in order, as the menu commands do after their dialogs,\n"
      "    then write OUT; the operations:",
      ApplyCommand},
+    {"report",
+     "report repeats|floats|colors|heddles FILE [--lang L]\n"
+     "    the lines of the Analyze report, exactly as its window shows them",
+     ReportCommand},
 }};
 
 } // namespace

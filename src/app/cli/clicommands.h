@@ -22,6 +22,7 @@ int InfoCommand(const QStringList& args, CliOutput& o); // info and dump
 int ConvertCommand(const QStringList& args, CliOutput& o);
 int DrawdownCommand(const QStringList& args, CliOutput& o);
 int ApplyCommand(const QStringList& args, CliOutput& o);
+int ReportCommand(const QStringList& args, CliOutput& o);
 // The --help lines of the apply operations.
 std::string ApplyOperationsUsage();
 
