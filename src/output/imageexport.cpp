@@ -44,6 +44,10 @@ QString ProposedExportName(const QString& currentFile, const QString& extension)
     return QFileInfo(currentFile).completeBaseName() + extension;
 }
 
+QString NumbersDialogTitle(const QString& menuCaption) {
+    return QString(menuCaption).remove(u'&');
+}
+
 QString PngFilter() {
     return Tr("@pngfilter");
 }

@@ -34,6 +34,11 @@ Message NoPatternNotice();
 // extension followed by the extension (".png", ".bmp"); empty without a file.
 QString ProposedExportName(const QString& currentFile, const QString& extension);
 
+// The numbers dialog of the fabric PNG and the drawdown BMP is titled with the
+// command's menu caption without its "&"; its fields are labelled "@idends"
+// and "@idpicks".
+QString NumbersDialogTitle(const QString& menuCaption);
+
 // The save dialogs' filters, translated, in Qt's "Text (*.x);;..." form.
 QString PngFilter();
 QString BmpFilter();

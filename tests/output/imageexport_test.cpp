@@ -205,6 +205,8 @@ TEST(ImageExport, NamesFoldersAndUnwritableFiles) {
     RememberPngFile(memory, "/pictures/cloth.png");
     EXPECT_EQ(FabricPngFolder(memory, "/open").toStdString(), "/pictures");
     EXPECT_EQ(PngFilter().toStdString(), "PNG Image (*.png);;Any file (*.*)");
+    EXPECT_EQ(NumbersDialogTitle("Save &Fabric as PNG-image...").toStdString(),
+              "Save Fabric as PNG-image...");
 
     QTemporaryDir dir;
     const QString path = dir.filePath("missing/cloth.png");
