@@ -25,9 +25,16 @@ TBaseMultiLang& DraftingMessages() {
     return c;
 }
 
+TBaseMultiLang& OutputMessages() {
+    static MessageComponent c(QStringLiteral("output"));
+    return c;
+}
+
 QString Tr(const QString& key) {
     TBaseMultiLang& general = GeneralMessages();
     if (general.HasKey(key)) return general.Translate(key);
+    TBaseMultiLang& output = OutputMessages();
+    if (output.HasKey(key)) return output.Translate(key);
     return DraftingMessages().Translate(key);
 }
 

@@ -1,9 +1,10 @@
 #pragma once
-// The two message-only translation components shared by every window: the
-// general one ("@globnopat", "@idends", the report texts ...) and the one for
-// complex-drafting terms ("@monsolv", "@skaftgrupp_a", "@dragnota" ...). Both
-// fall back to English for empty entries. They are created on first use, take
-// the current language then, and follow SetLanguageEverywhere like any other.
+// The message-only translation components shared by every window: the
+// general one ("@globnopat", "@idends", the report texts ...), the one for
+// complex-drafting terms ("@monsolv", "@skaftgrupp_a", "@dragnota" ...) and the
+// one of printing and image export ("@printtoosmall" ...). All fall back to
+// English for empty entries. They are created on first use, take the current
+// language then, and follow SetLanguageEverywhere like any other.
 
 #include <QString>
 
@@ -14,9 +15,11 @@ namespace hm {
 
 TBaseMultiLang& GeneralMessages();
 TBaseMultiLang& DraftingMessages();
+// The messages of printing and image export.
+TBaseMultiLang& OutputMessages();
 
 // The text of a "@" key in the current language, looked up in the general
-// component and then in the complex-drafting one; a key neither knows comes
+// component, the output one and then the complex-drafting one; a key neither knows comes
 // back as it is.
 QString Tr(const QString& key);
 inline QString Tr(const char* key) {

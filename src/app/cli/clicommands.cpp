@@ -16,6 +16,7 @@ struct CliCommand {
 };
 
 const std::array<CliCommand, 6> Table = {{
+const std::array<CliCommand, 7> Table = {{
     {"info", "info FILE\n    one summary line per part of the draft", InfoCommand},
     {"dump", "dump FILE\n    the whole draft as one JSON object", InfoCommand},
     {"convert", "convert IN OUT\n    read IN and write OUT in the format of OUT's extension",
@@ -34,6 +35,23 @@ const std::array<CliCommand, 6> Table = {{
      "report repeats|floats|colors|heddles FILE [--lang L]\n"
      "    the lines of the Analyze report, exactly as its window shows them",
      ReportCommand},
+    {"render",
+     "render draft FILE OUT.png [--from-end N] [--ends N] [--from-pick N] [--picks N]\n"
+     "       [--pixels N] [--no-fill LIST] [--numbers] [--gray-grid]\n"
+     "    Save Draft as PNG with these dialog values; LIST is a comma list of\n"
+     "    threading,tieup,treadling,drawdown (default: the used extent)\n"
+     "render fabric FILE OUT.png [--ends E] [--picks P]\n"
+     "    Save Fabric as PNG with these numbers (default: the used extent)",
+     RenderExportCommand},
+    {"print",
+     "print draft|fabric|threading|liftplan|warp-colors FILE OUT.pdf\n"
+     "      [--paper a4|letter] [--landscape] [range options]\n"
+     "    the pages of that print job as a PDF (600 dpi, margins of one inch);\n"
+     "    draft: [--from-end N] [--ends N] [--from-pick N] [--picks N]\n"
+     "           [--no-fill LIST] [--no-note]  (default: the used extent)\n"
+     "    fabric: [--ends E] [--picks P] [--true-size]\n"
+     "    threading, liftplan, warp-colors: [--from N] [--to N]",
+     PrintCommand},
 }};
 
 } // namespace
