@@ -12,7 +12,7 @@ namespace hm {
 namespace {
 
 using Family = std::span<const ApplyOperation> (*)();
-const std::array<Family, 1> Families = {ModeOperations};
+const std::array<Family, 2> Families = {ModeOperations, StructureOperations};
 
 const ApplyOperation* FindOperation(const QString& name) {
     for (Family family : Families)

@@ -43,5 +43,6 @@ struct ApplyOperation {
 
 // The families.
 std::span<const ApplyOperation> ModeOperations();
+std::span<const ApplyOperation> StructureOperations();
 
 } // namespace hm
