@@ -100,7 +100,7 @@ StructureChange DeletePicks(Draft& d, int from, int to, PickArrays arrays) {
 StructureChange DesignInsertEnds(Draft& d, int from, int count) {
     if (from < 1 || from > DesignSize || count < 1) return StructureChange::Unchanged();
     count = std::min(count, DesignSize + 1 - from);
-    for (int r = 1; r <= DesignSize; ++r) OpenBitGap(d.DesignRow(r), DesignSize, from, count);
+    OpenBitGaps(d.DesignRow(1), DesignRowBytes, DesignSize, DesignSize, from, count);
     const uint8_t colour = d.WarpColors[from];
     OpenGap(d.WarpColors, from, count, DesignSize);
     for (int e = from; e < from + count; ++e) d.WarpColors[e] = colour;
@@ -110,7 +110,7 @@ StructureChange DesignInsertEnds(Draft& d, int from, int count) {
 StructureChange DesignDeleteEnds(Draft& d, int from, int to) {
     if (!OrderedRange(from, to, DesignSize)) return StructureChange::Unchanged();
     const int k = to - from + 1;
-    for (int r = 1; r <= DesignSize; ++r) CloseBitGap(d.DesignRow(r), DesignSize, from, k);
+    CloseBitGaps(d.DesignRow(1), DesignRowBytes, DesignSize, DesignSize, from, k);
     // One column at a time, end 2400 keeps its colour and lends it to the end below.
     const uint8_t last = d.WarpColors[DesignSize];
     CloseGap(d.WarpColors, from, k, DesignSize);

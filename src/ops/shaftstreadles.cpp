@@ -34,10 +34,10 @@ TieupLines TreadleColumns(Draft& d) {
 }
 
 void OpenLiftplanColumns(Draft& d, int width, int from, int count) {
-    for (int p = 1; p <= PickCount(d); ++p) OpenBitGap(d.LiftplanRow(p), width, from, count);
+    OpenBitGaps(d.LiftplanRow(1), LiftplanRowBytes, PickCount(d), width, from, count);
 }
 void CloseLiftplanColumns(Draft& d, int width, int from, int count) {
-    for (int p = 1; p <= PickCount(d); ++p) CloseBitGap(d.LiftplanRow(p), width, from, count);
+    CloseBitGaps(d.LiftplanRow(1), LiftplanRowBytes, PickCount(d), width, from, count);
 }
 
 // How many of `count` places can open at `from` among `inUse` of at most 128:
