@@ -48,5 +48,6 @@ struct ApplyOperation {
 std::span<const ApplyOperation> ModeOperations();
 std::span<const ApplyOperation> ColourOperations();
 std::span<const ApplyOperation> GeneratorOperations();
+std::span<const ApplyOperation> StructureOperations();
 
 } // namespace hm
