@@ -13,7 +13,8 @@ namespace hm {
 namespace {
 
 using Family = std::span<const ApplyOperation> (*)();
-const std::array<Family, 4> Families = {ModeOperations, ColourOperations, GeneratorOperations, StructureOperations};
+const std::array<Family, 4> Families = {ModeOperations, ColourOperations, GeneratorOperations,
+                                        StructureOperations};
 
 const ApplyOperation* FindOperation(const QString& name) {
     for (Family family : Families)

@@ -15,8 +15,7 @@ struct CliCommand {
     int (*run)(const QStringList& args, CliOutput& o);
 };
 
-const std::array<CliCommand, 6> Table = {{
-const std::array<CliCommand, 7> Table = {{
+const std::array<CliCommand, 8> Table = {{
     {"info", "info FILE\n    one summary line per part of the draft", InfoCommand},
     {"dump", "dump FILE\n    the whole draft as one JSON object", InfoCommand},
     {"convert", "convert IN OUT\n    read IN and write OUT in the format of OUT's extension",
