@@ -20,6 +20,11 @@ TBaseMultiLang& GeneralMessages() {
     return c;
 }
 
+TBaseMultiLang& ExchangeMessages() {
+    static MessageComponent c(QStringLiteral("exchange"));
+    return c;
+}
+
 TBaseMultiLang& DraftingMessages() {
     static MessageComponent c(QStringLiteral("complexdrafting"));
     return c;
@@ -28,6 +33,8 @@ TBaseMultiLang& DraftingMessages() {
 QString Tr(const QString& key) {
     TBaseMultiLang& general = GeneralMessages();
     if (general.HasKey(key)) return general.Translate(key);
+    TBaseMultiLang& exchange = ExchangeMessages();
+    if (exchange.HasKey(key)) return exchange.Translate(key);
     return DraftingMessages().Translate(key);
 }
 

@@ -14,10 +14,12 @@ namespace hm {
 
 TBaseMultiLang& GeneralMessages();
 TBaseMultiLang& DraftingMessages();
+// The texts of exchanging drafts with other programs (WIF, hdm export).
+TBaseMultiLang& ExchangeMessages();
 
 // The text of a "@" key in the current language, looked up in the general
-// component and then in the complex-drafting one; a key neither knows comes
-// back as it is.
+// component, the exchange one and then the complex-drafting one; a key none of
+// them knows comes back as it is.
 QString Tr(const QString& key);
 inline QString Tr(const char* key) {
     return Tr(QString::fromUtf8(key));
