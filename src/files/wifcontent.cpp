@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <functional>
+#include <set>
 
 namespace hm {
 
@@ -51,18 +52,14 @@ void ForEachNumbered(const WifSections& sections, const std::string& name, bool 
                      WifProblems& problems, const std::function<bool(int, const WifEntry&)>& use) {
     const WifSection* section = sections.Find(name);
     if (!section) return;
-    std::vector<int> seen;
+    std::set<int> seen;
     for (const WifEntry& e : section->entries) {
         int key = 0;
         if (!ParseInt(e.key, key) || (key == 0 && !zeroKey)) {
             problems.Line("@wifbadkey", e.line, e.text);
             continue;
         }
-        if (!use(key, e)) continue;
-        if (std::find(seen.begin(), seen.end(), key) != seen.end())
-            problems.Line("@wifduplicate", e.line, e.text);
-        else
-            seen.push_back(key);
+        if (use(key, e) && !seen.insert(key).second) problems.Line("@wifduplicate", e.line, e.text);
     }
 }
 
