@@ -36,31 +36,20 @@ int LastLiftedPick(const Draft& d) {
 
 } // namespace
 
-ClothSize ClothInUse(const Draft& d) {
+ClothSize DraftCloth(const Draft& d) {
     ClothSize size;
     if (d.DesignMode) {
         size = PictureInUse(d);
-        if (d.SinkingShed) {
-            size.ends = std::max(size.ends, std::clamp(d.Ends, 1, MaxEnds));
-            size.picks = std::max(size.picks, std::clamp(d.Picks, 1, MaxPicks));
-        }
     } else {
         size.ends = d.LastEndA(MaxEnds);
         if (d.ThreadingBOn) size.ends = std::max(size.ends, d.LastEndB(MaxEnds));
-        const int lastPatternEnd = d.PatternThreadingOn ? d.LastPatternEnd(MaxEnds) : 0;
-        size.ends = std::max(size.ends, lastPatternEnd);
+        if (d.PatternThreadingOn) size.ends = std::max(size.ends, d.LastPatternEnd(MaxEnds));
         size.picks = d.LastPickA(MaxPicks);
         if (d.TreadlingBOn) size.picks = std::max(size.picks, d.LastPickB(MaxPicks));
         if (d.PatternThreadingOn) size.picks = std::max(size.picks, LastLiftedPick(d));
-        // In a sinking shed an end with a pattern shaft is up on every pick that
-        // neither lifts its shaft nor presses a treadle: the cloth goes on to
-        // the last pick of the draft.
-        if (d.SinkingShed && lastPatternEnd > 0)
-            size.picks = std::max(size.picks, std::clamp(d.Picks, 1, MaxPicks));
     }
-    size.ends = std::max(size.ends, 1);
-    size.picks = std::max(size.picks, 1);
-    return size;
+    return {std::max(std::clamp(d.Ends, 1, MaxEnds), size.ends),
+            std::max(std::clamp(d.Picks, 1, MaxPicks), size.picks)};
 }
 
 FlatCloth FlattenCloth(const Draft& d, ClothSize size, bool blankWarpUp) {

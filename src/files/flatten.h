@@ -17,13 +17,12 @@ struct ClothSize {
     int picks = 0;
 };
 
-// The ends and picks that carry the cloth, at least 1 x 1: every crossing
-// outside them is weft on top. In Draft mode these are the last end and pick
-// with a threading, treadling or liftplan entry in use (all picks of the draft
-// when a sinking shed leaves pattern ends up on picks without a lift); in
-// Design mode the used part of the picture, or the whole draft with a sinking
-// shed, where an empty cell is warp up.
-ClothSize ClothInUse(const Draft& d);
+// What a file that keeps the cloth holds: the draft's own ends and picks, or
+// more where an entry in use (a threading, treadling or liftplan entry of a part
+// that is switched on, or a cell of the design picture in Design mode) lies
+// beyond them. Every crossing further out is weft on top, or lies beyond the
+// draft.
+ClothSize DraftCloth(const Draft& d);
 
 class FlatCloth {
   public:

@@ -35,13 +35,6 @@ bool NeedsFlattening(const Draft& d) {
     return GroundInUse(d) || (!d.PatternThreadingOn && PatternLevelHoldsAnything(d));
 }
 
-// The .hdm file holds Ends x Picks; the cloth may reach further.
-ClothSize HdmClothSize(const Draft& d) {
-    const ClothSize cloth = ClothInUse(d);
-    return {std::max(std::clamp(d.Ends, 0, MaxEnds), cloth.ends),
-            std::max(std::clamp(d.Picks, 0, MaxPicks), cloth.picks)};
-}
-
 // The draft with its cloth as the pattern level: the liftplan bit is set where
 // the shaft's ends are up, inverted in a sinking shed as the drawdown rule reads
 // it. Ends on shaft 0 (all weft on top) need no bit.
@@ -66,7 +59,7 @@ std::unique_ptr<Draft> FlattenedDraft(const Draft& d, const FlatCloth& flat) {
 HdmExportPlan PlanHdmExport(const Draft& d) {
     HdmExportPlan plan;
     plan.flatten = NeedsFlattening(d);
-    if (plan.flatten) plan.shaftsNeeded = FlattenCloth(d, HdmClothSize(d), false).Shafts();
+    if (plan.flatten) plan.shaftsNeeded = FlattenCloth(d, DraftCloth(d), false).Shafts();
     return plan;
 }
 
@@ -84,7 +77,7 @@ HdmExportResult ExportPatternFile(const Draft& d, const QString& path, HdmGround
         result.saved = WritePatternFile(d, path);
         return result;
     }
-    const FlatCloth flat = FlattenCloth(d, HdmClothSize(d), false);
+    const FlatCloth flat = FlattenCloth(d, DraftCloth(d), false);
     if (flat.Shafts() > MaxPatternShafts) {
         if (loss == HdmGroundLoss::Refuse) {
             result.saved.ok = false;

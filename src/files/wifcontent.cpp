@@ -98,15 +98,16 @@ WifColorIndex ColorIndexOf(const WifEntry& e, const std::vector<int>& values) {
     return {values.empty() ? -1 : values.front(), e.line, e.text};
 }
 
-// 1 for inches, the others in inches; 0 when the unit is not known.
-double UnitInInches(const std::string& unit) {
-    QByteArray u = QByteArray::fromStdString(unit).toLower();
-    if (u.startsWith("inch")) return 1.0;
-    if (u.startsWith("centim")) return 1.0 / 2.54;
-    if (u.startsWith("millim")) return 1.0 / 25.4;
-    if (u.startsWith("decipoint")) return 1.0 / 720.0;
-    return 0;
-}
+// The units of thread spacing, known by the start of their name in any case.
+struct SpacingUnit {
+    const char* prefix;
+    double inches;
+    bool metric;
+};
+constexpr SpacingUnit SpacingUnits[] = {{"inch", 1.0, false},
+                                        {"centim", 1.0 / 2.54, true},
+                                        {"millim", 1.0 / 25.4, true},
+                                        {"decipoint", 1.0 / 720.0, false}};
 
 void ReadThreads(const WifSections& sections, const std::string& name,
                  const std::string& colorSection, WifThreads& t, WifProblems& problems) {
@@ -129,8 +130,16 @@ void ReadThreads(const WifSections& sections, const std::string& name,
             problems.Line("@wifbadvalue", spacing->line, spacing->text);
     }
     if (units && !units->value.empty()) {
-        t.unitInInches = UnitInInches(units->value);
-        if (t.unitInInches == 0) problems.Line("@wifbadvalue", units->line, units->text);
+        const QByteArray name = QByteArray::fromStdString(units->value).toLower();
+        const auto* unit =
+            std::find_if(std::begin(SpacingUnits), std::end(SpacingUnits),
+                         [&](const SpacingUnit& u) { return name.startsWith(u.prefix); });
+        if (unit != std::end(SpacingUnits)) {
+            t.unitInInches = unit->inches;
+            t.metric = unit->metric;
+        } else {
+            problems.Line("@wifbadvalue", units->line, units->text);
+        }
     }
     ForEachNumbered(sections, colorSection, false, problems, [&](int key, const WifEntry& e) {
         std::vector<int> values;

@@ -30,6 +30,7 @@ struct WifThreads {
     std::map<int, WifColorIndex> colors;
     double spacing = 0;      // in the unit below; 0 when absent
     double unitInInches = 0; // 1 for inches, 1/2.54 for centimetres ...; 0 when unknown
+    bool metric = false;     // centimetres or millimetres
 };
 
 struct WifContent {

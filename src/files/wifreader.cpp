@@ -171,7 +171,7 @@ int Density(double spacing, double unitInInches, bool inches) {
 void MapDensities(Draft& d, const WifContent& c) {
     const WifThreads& first = c.warp.spacing > 0 && c.warp.unitInInches > 0 ? c.warp : c.weft;
     if (first.spacing <= 0 || first.unitInInches <= 0) return;
-    d.Inches = first.unitInInches > 1.0 / 2.54 + 1e-9 || first.unitInInches < 1.0 / 2.54 - 1e-9;
+    d.Inches = !first.metric;
     if (c.warp.spacing > 0 && c.warp.unitInInches > 0)
         d.Epi = Density(c.warp.spacing, c.warp.unitInInches, d.Inches);
     if (c.weft.spacing > 0 && c.weft.unitInInches > 0)

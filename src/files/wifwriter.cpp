@@ -62,7 +62,7 @@ struct WifHarness {
 // every shaft.
 WifHarness TreadledHarness(const Draft& d) {
     WifHarness h;
-    const ClothSize size = ClothInUse(d);
+    const ClothSize size = DraftCloth(d);
     h.ends = size.ends;
     h.picks = size.picks;
     // Entries beyond the 32 shafts or treadles of a group count as empty, as in the drawdown.
@@ -105,7 +105,7 @@ WifHarness TreadledHarness(const Draft& d) {
 // a shaft: down on every pick, or up in a sinking shed.
 WifHarness LiftplanHarness(const Draft& d) {
     WifHarness h;
-    const FlatCloth flat = FlattenCloth(d, ClothInUse(d), d.SinkingShed);
+    const FlatCloth flat = FlattenCloth(d, DraftCloth(d), d.SinkingShed);
     h.ends = flat.Ends();
     h.picks = flat.Picks();
     h.shafts = std::max(1, flat.Shafts());

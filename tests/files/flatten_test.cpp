@@ -96,42 +96,35 @@ TEST(Flatten, NumbersDistinctColumnsInOrderOfFirstAppearance) {
     EXPECT_EQ(up.ShaftOf(4), 3);
 }
 
-TEST(Flatten, ClothInUseReachesTheLastCrossingThatIsNotWeft) {
+TEST(Flatten, DraftClothReachesEveryEntryInUse) {
     Draft ground = GroundTwill();
-    EXPECT_EQ(ClothInUse(ground).ends, 32);
-    EXPECT_EQ(ClothInUse(ground).picks, 24);
+    ground.Ends = 20;
+    EXPECT_EQ(DraftCloth(ground).ends, 32);
+    EXPECT_EQ(DraftCloth(ground).picks, 24);
     ground.ThreadingB[40] = 1; // group B is off: not part of the cloth
-    EXPECT_EQ(ClothInUse(ground).ends, 32);
-
-    Draft pattern = PatternDraft({1, 2}, {{1}});
-    pattern.Picks = 30;
-    EXPECT_EQ(ClothInUse(pattern).picks, 1);
-    pattern.SinkingShed = true; // pattern ends are up wherever nothing is marked
-    EXPECT_EQ(ClothInUse(pattern).picks, 30);
+    ground.Picks = 30;
+    EXPECT_EQ(DraftCloth(ground).ends, 32);
+    EXPECT_EQ(DraftCloth(ground).picks, 30);
 
     Draft design;
     design.DesignMode = true;
     design.Ends = design.Picks = 50;
-    EXPECT_EQ(ClothInUse(design).ends, 1);
-    design.SetDesignCell(3, 9, true);
-    EXPECT_EQ(ClothInUse(design).ends, 9);
-    EXPECT_EQ(ClothInUse(design).picks, 3);
-    design.SinkingShed = true;
-    EXPECT_EQ(ClothInUse(design).ends, 50);
+    design.SetDesignCell(3, 90, true);
+    EXPECT_EQ(DraftCloth(design).ends, 90);
+    EXPECT_EQ(DraftCloth(design).picks, 50);
 }
 
 TEST(Flatten, KeepsTheDrawdownOfEveryKindOfDraft) {
     for (const DraftShape& shape : ClothShapes()) {
         SCOPED_TRACE(DescribeShape(shape));
         const Draft d = MakeDraft(shape);
-        const ClothSize size = ClothInUse(d);
+        const ClothSize size = DraftCloth(d);
         for (bool blankUp : {false, true}) {
             const FlatCloth flat = FlattenCloth(d, size, blankUp);
-            for (int p = 1; p <= std::max(size.picks, d.Picks); ++p)
-                for (int e = 1; e <= std::max(size.ends, d.Ends); ++e) {
-                    const bool inside = e <= size.ends && p <= size.picks;
-                    const int shaft = inside ? flat.ShaftOf(e) : 0;
-                    const bool up = !inside ? false : shaft ? flat.WarpUp(p, shaft) : blankUp;
+            for (int p = 1; p <= size.picks; ++p)
+                for (int e = 1; e <= size.ends; ++e) {
+                    const int shaft = flat.ShaftOf(e);
+                    const bool up = shaft ? flat.WarpUp(p, shaft) : blankUp;
                     ASSERT_EQ(up, WarpOnTop(d, p, e)) << "pick " << p << " end " << e;
                 }
         }

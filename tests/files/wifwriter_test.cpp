@@ -1,7 +1,6 @@
 // Writing WIF files that keep the cloth.
 #include <gtest/gtest.h>
 
-#include "files/flatten.h"
 #include "files/wiffile.h"
 #include "filetestsupport.h"
 #include "model/drawdown.h"
@@ -81,12 +80,30 @@ TEST(WifWriter, ColoursDensitiesNoteAndProgramComeBack) {
     EXPECT_TRUE(bytes.contains("\r\nRange=0,255\r\n"));
     const auto back = ReadBack(bytes);
     EXPECT_EQ(back->PaletteRGB, d.PaletteRGB);
-    const ClothSize cloth = ClothInUse(d);
-    for (int e = 1; e <= cloth.ends; ++e) EXPECT_EQ(back->WarpColors[e], d.WarpColors[e]) << e;
-    for (int p = 1; p <= cloth.picks; ++p) EXPECT_EQ(back->WeftColors[p], d.WeftColors[p]) << p;
+    EXPECT_EQ(back->Ends, d.Ends);
+    EXPECT_EQ(back->Picks, d.Picks);
+    for (int e = 1; e <= d.Ends; ++e) EXPECT_EQ(back->WarpColors[e], d.WarpColors[e]) << e;
+    for (int p = 1; p <= d.Picks; ++p) EXPECT_EQ(back->WeftColors[p], d.WeftColors[p]) << p;
     EXPECT_TRUE(back->Inches);
     EXPECT_EQ(back->Epi, 36);
     EXPECT_EQ(back->Ppi, 7);
     // Lines keep their text; blanks at their ends are not kept by the format.
     EXPECT_EQ(back->Note, "Plain line\n\nD\xC3\xA4mpad = yes\nlast");
+}
+
+TEST(WifWriter, TheDraftKeepsItsSizeAndItsEmptyPicks) {
+    // A sinking shed leaves an end on a pattern shaft up wherever nothing sinks
+    // it, so picks after the last lift are cloth too.
+    Draft d;
+    d.SinkingShed = true;
+    d.ClearDraft();
+    d.Ends = 3, d.Picks = 6;
+    for (int p = 1; p <= 5; ++p) d.SetLiftplan(p, 1, true);
+    for (bool threaded : {false, true}) {
+        d.PatternThreading[2] = threaded ? 1 : 0;
+        const auto back = ReadBack(WifFileBytes(d));
+        EXPECT_EQ(back->Ends, 3);
+        EXPECT_EQ(back->Picks, 6);
+        EXPECT_EQ(SameCloth(d, *back), "") << threaded;
+    }
 }
