@@ -20,6 +20,11 @@ TBaseMultiLang& GeneralMessages() {
     return c;
 }
 
+TBaseMultiLang& ExchangeMessages() {
+    static MessageComponent c(QStringLiteral("exchange"));
+    return c;
+}
+
 TBaseMultiLang& DraftingMessages() {
     static MessageComponent c(QStringLiteral("complexdrafting"));
     return c;
@@ -31,10 +36,8 @@ TBaseMultiLang& OutputMessages() {
 }
 
 QString Tr(const QString& key) {
-    TBaseMultiLang& general = GeneralMessages();
-    if (general.HasKey(key)) return general.Translate(key);
-    TBaseMultiLang& output = OutputMessages();
-    if (output.HasKey(key)) return output.Translate(key);
+    for (TBaseMultiLang* component : {&GeneralMessages(), &OutputMessages(), &ExchangeMessages()})
+        if (component->HasKey(key)) return component->Translate(key);
     return DraftingMessages().Translate(key);
 }
 

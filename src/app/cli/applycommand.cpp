@@ -60,7 +60,9 @@ std::string ApplyOperationsUsage() {
     return s;
 }
 
-int ApplyCommand(const QStringList& args, CliOutput& o) {
+int ApplyCommand(const QStringList& arguments, CliOutput& o) {
+    QStringList args = arguments;
+    const bool lossy = TakeFlag(args, "--lossy");
     if (args.size() < 3) return Usage(o, "apply needs IN and OUT");
     if (!IsDraftOutput(args[2])) return Usage(o, "OUT must end in " + DraftOutputExtensions());
     auto seed = static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch());
@@ -96,7 +98,7 @@ int ApplyCommand(const QStringList& args, CliOutput& o) {
         const int status = FindOperation(name)->run(context);
         if (status != 0) return status;
     }
-    return WriteDraftFile(*d, args[2], o);
+    return WriteDraftFile(*d, args[2], o, lossy);
 }
 
 } // namespace hm

@@ -18,7 +18,11 @@ struct CliCommand {
 const std::array<CliCommand, 8> Table = {{
     {"info", "info FILE\n    one summary line per part of the draft", InfoCommand},
     {"dump", "dump FILE\n    the whole draft as one JSON object", InfoCommand},
-    {"convert", "convert IN OUT\n    read IN and write OUT in the format of OUT's extension",
+    {"convert",
+     "convert IN OUT [--lossy]\n"
+     "    read IN and write OUT in the format of OUT's extension (.hdx, .hdm, .wif);\n"
+     "    an .hdm file holds a ground level as its cloth in a liftplan, and\n"
+     "    --lossy lets it drop the ground when that needs more than 128 shafts",
      ConvertCommand},
     {"drawdown",
      "drawdown FILE OUT.bmp [--ends E] [--picks P]\n"
@@ -26,7 +30,7 @@ const std::array<CliCommand, 8> Table = {{
      "    (default: the used extent)",
      DrawdownCommand},
     {"apply",
-     "apply IN OUT [--seed N] --op \"OPERATION ARGS\" [--op ...]\n"
+     "apply IN OUT [--seed N] [--lossy] --op \"OPERATION ARGS\" [--op ...]\n"
      "    run operations in order, as the menu commands do after their dialogs,\n"
      "    then write OUT; the operations:",
      ApplyCommand},
@@ -57,7 +61,7 @@ const std::array<CliCommand, 8> Table = {{
 
 std::string CliUsageText() {
     std::string s = "Usage: heddlemark-cli COMMAND [ARGUMENTS]\n\n"
-                    "Headless tool for Heddlemark pattern files (.hdx, .hdm, .bmp).\n\n"
+                    "Headless tool for Heddlemark pattern files (.hdx, .hdm, .bmp, .wif).\n\n"
                     "Commands:\n";
     for (const CliCommand& c : Table) {
         QString usage = QString::fromUtf8(c.usage);
