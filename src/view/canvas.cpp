@@ -1,16 +1,116 @@
 #include "view/canvas.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 
 namespace hm {
+
+void SelectColours(const uint64_t* bits, int count, const QRgb* warp, QRgb weft, QRgb* out) {
+    static const auto masks = [] {
+        std::array<std::array<QRgb, 8>, 256> t{};
+        for (size_t b = 0; b < 256; ++b)
+            for (size_t i = 0; i < 8; ++i) t[b][i] = ((b >> i) & 1) ? ~QRgb{0} : 0;
+        return t;
+    }();
+    // Eight cells at a time, as masks, so that the selection vectorises.
+    for (int k = 0; k < count; k += 8) {
+        const auto byte = static_cast<size_t>((bits[k >> 6] >> (k & 63)) & 0xFF);
+        const QRgb* m = masks[byte].data();
+        const int n = std::min(8, count - k);
+        if (n == 8) {
+            for (int i = 0; i < 8; ++i) out[k + i] = (warp[k + i] & m[i]) | (weft & ~m[i]);
+        } else {
+            for (int i = 0; i < n; ++i) out[k + i] = (warp[k + i] & m[i]) | (weft & ~m[i]);
+        }
+    }
+}
 
 void Canvas::Fill(int x, int y, int w, int h, QRgb c) {
     int x0 = std::max(x, 0), y0 = std::max(y, 0);
     int x1 = std::min(x + w, width()), y1 = std::min(y + h, height());
     if (x0 >= x1 || y0 >= y1) return;
     FillClipped(x0, y0, x1 - x0, y1 - y0, c);
-    changed_ |= QRect(x0, y0, x1 - x0, y1 - y0);
+    Touch(x0, y0, x1 - x0, y1 - y0);
+}
+
+void Canvas::Touch(int x, int y, int w, int h) {
+    if (w <= 0 || h <= 0) return;
+    if (x0_ >= x1_) {
+        x0_ = x, y0_ = y, x1_ = x + w, y1_ = y + h;
+        return;
+    }
+    x0_ = std::min(x0_, x);
+    y0_ = std::min(y0_, y);
+    x1_ = std::max(x1_, x + w);
+    y1_ = std::max(y1_, y + h);
+}
+
+void Canvas::VLines(int x, int step, int count, int y0, int y1, QRgb c) {
+    y0 = std::max(y0, 0);
+    y1 = std::min(y1, height());
+    if (count <= 0 || y0 >= y1) return;
+    if (!RowPointer(y0) || step <= 0) {
+        for (int k = 0; k < count; ++k) VLine(x + k * step, y0, y1, c);
+        return;
+    }
+    // Row by row, which keeps the writes in the order of memory.
+    const int kFirst = x < 0 ? (-x + step - 1) / step : 0;
+    const int kLast = std::min(count - 1, (width() - 1 - x) / step);
+    if (x + kLast * step >= width() || kFirst > kLast) return;
+    for (int y = y0; y < y1; ++y) {
+        QRgb* line = RowPointer(y);
+        for (int k = kFirst; k <= kLast; ++k) line[x + k * step] = c;
+    }
+    Touch(x + kFirst * step, y0, (kLast - kFirst) * step + 1, y1 - y0);
+}
+
+void Canvas::StretchImage(const QImage& image, int x, int y, int w, int h) {
+    if (w <= 0 || h <= 0 || image.isNull()) return;
+    StretchClipped(image, x, y, w, h);
+    const int cx0 = std::max(x, 0), cy0 = std::max(y, 0);
+    Touch(cx0, cy0, std::min(x + w, width()) - cx0, std::min(y + h, height()) - cy0);
+}
+
+void Canvas::StretchClipped(const QImage& source, int x, int y, int w, int h) {
+    const QImage image =
+        source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
+            ? source
+            : source.convertToFormat(QImage::Format_RGB32);
+    const int sw = image.width(), sh = image.height();
+    const int cx0 = std::max(x, 0), cx1 = std::min(x + w, width());
+    const int cy0 = std::max(y, 0), cy1 = std::min(y + h, height());
+    if (cx0 >= cx1 || cy0 >= cy1) return;
+    // Source column of every target column: the source pixel under its centre.
+    std::vector<int> column(static_cast<size_t>(cx1 - cx0));
+    for (int tx = cx0; tx < cx1; ++tx)
+        column[static_cast<size_t>(tx - cx0)] =
+            static_cast<int>((2LL * (tx - x) + 1) * sw / (2LL * w));
+    int lastSource = -1;
+    for (int ty = cy0; ty < cy1; ++ty) {
+        const int sy = static_cast<int>((2LL * (ty - y) + 1) * sh / (2LL * h));
+        QRgb* line = RowPointer(ty);
+        if (line && sy == lastSource && ty > cy0) {
+            std::copy(RowPointer(ty - 1) + cx0, RowPointer(ty - 1) + cx1, line + cx0);
+            continue;
+        }
+        lastSource = sy;
+        const auto* src = reinterpret_cast<const QRgb*>(image.constScanLine(sy));
+        if (line) {
+            for (int tx = cx0; tx < cx1; ++tx)
+                line[tx] = src[column[static_cast<size_t>(tx - cx0)]] | 0xFF000000u;
+            continue;
+        }
+        // Without writable rows: runs of one colour along the row.
+        int runStart = cx0;
+        for (int tx = cx0 + 1; tx <= cx1; ++tx) {
+            const QRgb c = src[column[static_cast<size_t>(runStart - cx0)]];
+            if (tx < cx1 && src[column[static_cast<size_t>(tx - cx0)]] == c) continue;
+            FillClipped(runStart, ty, tx - runStart, 1, c | 0xFF000000u);
+            runStart = tx;
+        }
+    }
 }
 
 void Canvas::FillCircle(int x, int y, int side, QRgb c) {
@@ -35,13 +135,13 @@ bool Canvas::RepeatRow(int from, int count, int x0, int x1) {
     if (x0 >= x1 || last <= from) return true;
     const QRgb* src = RowPointer(from) + x0;
     for (int y = from + 1; y <= last; ++y) std::copy(src, src + (x1 - x0), RowPointer(y) + x0);
-    changed_ |= QRect(x0, from + 1, x1 - x0, last - from);
+    Touch(x0, from + 1, x1 - x0, last - from);
     return true;
 }
 
 QRect Canvas::TakeChanged() {
-    QRect r = changed_;
-    changed_ = QRect();
+    const QRect r = x0_ < x1_ ? QRect(x0_, y0_, x1_ - x0_, y1_ - y0_) : QRect();
+    x0_ = x1_ = 0;
     return r;
 }
 
@@ -67,6 +167,14 @@ PainterCanvas::PainterCanvas(QPainter& painter, int width, int height)
 
 void PainterCanvas::FillClipped(int x, int y, int w, int h, QRgb c) {
     p_.fillRect(QRect(x, y, w, h), QColor::fromRgb(c));
+}
+
+void PainterCanvas::StretchClipped(const QImage& image, int x, int y, int w, int h) {
+    p_.save();
+    p_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p_.setClipRect(QRect(0, 0, w_, h_), Qt::IntersectClip);
+    p_.drawImage(QRect(x, y, w, h), image);
+    p_.restore();
 }
 
 } // namespace hm

@@ -25,6 +25,10 @@ inline QRgb Darkened(QRgb c) {
     return qRgb(r - r / 4, g - g / 4, b - b / 4);
 }
 
+// out[k] = bit k of `bits` (least significant first) ? warp[k] : weft, for k in
+// 0..count-1. `out` has room for count rounded up to a multiple of 8.
+void SelectColours(const uint64_t* bits, int count, const QRgb* warp, QRgb weft, QRgb* out);
+
 class Canvas {
   public:
     virtual ~Canvas() = default;
@@ -40,12 +44,21 @@ class Canvas {
     // A filled circle inside the square of side `side` at (x, y), as pixel spans.
     void FillCircle(int x, int y, int side, QRgb c);
 
+    // `count` vertical lines x + k * step (k = 0..count-1), rows y0..y1-1.
+    void VLines(int x, int step, int count, int y0, int y1, QRgb c);
+
     // Copies pixels x0..x1-1 of row `from` onto `count` rows below it (clipped).
     // Returns false when the device has no directly writable rows.
     bool RepeatRow(int from, int count, int x0, int x1);
 
+    // Draws `image` scaled to x..x+w-1, y..y+h-1, each target pixel taking the
+    // nearest source pixel (no smoothing).
+    void StretchImage(const QImage& image, int x, int y, int w, int h);
+
     // The bounding rectangle of everything drawn since the last call; resets it.
     QRect TakeChanged();
+    // Records pixels written directly through RowPointer.
+    void Touch(int x, int y, int w, int h);
 
     // Start of pixel row y for direct writes, or nullptr.
     virtual QRgb* RowPointer(int /*y*/) { return nullptr; }
@@ -53,9 +66,12 @@ class Canvas {
   protected:
     // Called with a rectangle already clipped to the canvas and not empty.
     virtual void FillClipped(int x, int y, int w, int h, QRgb c) = 0;
+    // Called with a target rectangle that is not empty; may reach outside.
+    virtual void StretchClipped(const QImage& image, int x, int y, int w, int h);
 
   private:
-    QRect changed_;
+    // Changed pixels x0..x1-1, y0..y1-1; empty while x0 >= x1.
+    int x0_ = 0, y0_ = 0, x1_ = 0, y1_ = 0;
 };
 
 // Direct scan-line writes into a Format_RGB32 / ARGB32 image.
@@ -85,6 +101,7 @@ class PainterCanvas final : public Canvas {
 
   protected:
     void FillClipped(int x, int y, int w, int h, QRgb c) override;
+    void StretchClipped(const QImage& image, int x, int y, int w, int h) override;
 
   private:
     QPainter& p_;
