@@ -60,19 +60,81 @@ int DrapeStartX(int drawingWidth, bool threadingFromRight) {
     return threadingFromRight ? c + 468 : c - 1;
 }
 
+// The drape's columns as they are drawn, column by column, before they go to
+// the canvas row by row (writing a 1-pixel column straight into an image
+// touches a cache line per pixel).
+class ColumnBuffer {
+  public:
+    ColumnBuffer(int xLo, int xHi, int yLo, int yHi, QRgb background)
+        : xLo_(xLo), yLo_(yLo), w_(std::max(0, xHi - xLo + 1)), h_(std::max(0, yHi - yLo + 1)),
+          pixels_(static_cast<size_t>(w_) * static_cast<size_t>(h_), background) {}
+    int xLo() const { return xLo_; }
+    int width() const { return w_; }
+    // Pixels of column x from row y on; 0 leaves a pixel as it is.
+    void Column(int x, int y, const std::vector<QRgb>& colours, int yClip) {
+        if (x < xLo_ || x >= xLo_ + w_) return;
+        QRgb* col = pixels_.data() + static_cast<size_t>(x - xLo_) * static_cast<size_t>(h_);
+        const int from = std::max({y, yLo_, yClip}),
+                  to = std::min(y + static_cast<int>(colours.size()), yLo_ + h_);
+        for (int row = from; row < to; ++row)
+            if (const QRgb c = colours[static_cast<size_t>(row - y)]) col[row - yLo_] = c;
+    }
+    // Writes the whole buffer onto the canvas, 16 columns at a time.
+    void WriteTo(Canvas& canvas) const {
+        if (w_ <= 0 || h_ <= 0) return;
+        if (QRgb* first = canvas.RowPointer(yLo_); first && canvas.height() > yLo_ + h_ - 1) {
+            const std::ptrdiff_t stride = h_ > 1 ? canvas.RowPointer(yLo_ + 1) - first : 0;
+            for (int x0 = 0; x0 < w_; x0 += 16) {
+                const int n = std::min(16, w_ - x0);
+                for (int row = 0; row < h_; ++row) {
+                    QRgb* out = first + row * stride + xLo_ + x0;
+                    const QRgb* in = pixels_.data() + static_cast<size_t>(x0) * h_ + row;
+                    for (int i = 0; i < n; ++i) out[i] = in[static_cast<size_t>(i) * h_];
+                }
+            }
+            canvas.Touch(xLo_, yLo_, w_, h_);
+            return;
+        }
+        for (int row = 0; row < h_; ++row)
+            for (int x = 0; x < w_;) {
+                const QRgb c = pixels_[static_cast<size_t>(x) * h_ + row];
+                int m = x + 1;
+                while (m < w_ && pixels_[static_cast<size_t>(m) * h_ + row] == c) ++m;
+                canvas.Fill(xLo_ + x, yLo_ + row, m - x, 1, c);
+                x = m;
+            }
+    }
+
+  private:
+    int xLo_, yLo_, w_, h_;
+    std::vector<QRgb> pixels_; // column-major
+};
+
 void PaintDrapery(Canvas& canvas, const Draft& d, const FabricLayout& l) {
     const DrawingArea& a = l.area;
     const QRgb bg = ToRgb(d.BackgroundColor);
-    canvas.Fill(0, a.top, a.width, a.height, bg);
     const int usable = a.height - 11;
     int baseY = usable + a.top + a.height / 2 - (usable - 10) / 2 - 72;
     const int dir = l.threadingFromRight ? -1 : 1;
     int x = DrapeStartX(a.width, l.threadingFromRight);
 
+    // The columns the drape can reach, within the drawing area and the canvas;
+    // the background around them is cleared at once.
+    const int xLo = std::max({std::min(x + dir, x + DrapeFrontSteps * dir), 0});
+    const int xHi =
+        std::min({std::max(x + dir, x + DrapeFrontSteps * dir), a.width - 1, canvas.width() - 1});
+    const int yLo = std::max(a.top, 0), yHi = std::min(a.top + a.height, canvas.height()) - 1;
+    canvas.Fill(0, a.top, xLo, a.height, bg);
+    canvas.Fill(xHi + 1, a.top, a.width - xHi - 1, a.height, bg);
+    ColumnBuffer buffer(xLo, xHi, yLo, yHi, bg);
+
     const int lastEnd = std::min(l.extent.ends, l.ends);
     const int cw = std::max(l.cellW, 1), ch = std::max(l.cellH, 1);
     int end = l.firstEnd + 2, remainder = 0;
-    if (end > lastEnd) return;
+    if (end > lastEnd) {
+        buffer.WriteTo(canvas);
+        return;
+    }
 
     // Picks: as the Fabric view shows them; with compression pairs (p - 1, p).
     int shown = l.LastPick() - l.firstPick;
@@ -123,19 +185,8 @@ void PaintDrapery(Canvas& canvas, const Draft& d, const FabricLayout& l) {
             std::fill(column.begin() + std::max(0, bottomIndex - ch + 1),
                       column.begin() + bottomIndex + 1, ToRgb(d.Palette[d.WeftColors[pick]]));
         }
-        // Within the drawing area; the back face never above the window's row 1.
-        const int clipTop = std::max(a.top, front ? 0 : 1);
-        const int clipBottom = a.top + a.height;
-        for (int i = 0; i < columnHeight;) {
-            const QRgb c = column[static_cast<size_t>(i)];
-            int j = i + 1;
-            while (j < columnHeight && column[static_cast<size_t>(j)] == c) ++j;
-            if (c != 0) {
-                const int y0 = std::max(top + i, clipTop), y1 = std::min(top + j, clipBottom);
-                if (y0 < y1) canvas.Fill(x, y0, 1, y1 - y0, c);
-            }
-            i = j;
-        }
+        // The back face never reaches above the window's row 1.
+        buffer.Column(x, top, column, front ? 0 : 1);
     };
     auto advance = [&](int digit) {
         remainder += digit + 1;
@@ -146,21 +197,24 @@ void PaintDrapery(Canvas& canvas, const Draft& d, const FabricLayout& l) {
         return end <= lastEnd;
     };
 
-    for (int i = 1; i <= DrapeFrontSteps; ++i) {
-        const int digit = FoldFront[static_cast<size_t>(i - 1)] - '0';
-        x += dir;
-        baseY += FoldGoesDown(i) ? digit : -digit;
-        if (!advance(digit)) return;
-        drawColumn(true);
-    }
-    // The cloth turns under at the hem and comes back showing its back.
-    for (int i = 1; i <= DrapeBackSteps; ++i) {
-        const int digit = FoldBack[static_cast<size_t>(i - 1)] - '0';
-        baseY += i < 30 ? digit : -digit;
-        if (!advance(digit)) return;
-        drawColumn(false);
-        x -= dir;
-    }
+    [&] {
+        for (int i = 1; i <= DrapeFrontSteps; ++i) {
+            const int digit = FoldFront[static_cast<size_t>(i - 1)] - '0';
+            x += dir;
+            baseY += FoldGoesDown(i) ? digit : -digit;
+            if (!advance(digit)) return;
+            drawColumn(true);
+        }
+        // The cloth turns under at the hem and comes back showing its back.
+        for (int i = 1; i <= DrapeBackSteps; ++i) {
+            const int digit = FoldBack[static_cast<size_t>(i - 1)] - '0';
+            baseY += i < 30 ? digit : -digit;
+            if (!advance(digit)) return;
+            drawColumn(false);
+            x -= dir;
+        }
+    }();
+    buffer.WriteTo(canvas);
 }
 
 } // namespace hm

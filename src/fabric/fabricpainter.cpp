@@ -22,10 +22,24 @@ void PaintCellRow(Canvas& canvas, const std::vector<QRgb>& colours, int x0, int 
     QRgb* line = canvas.RowPointer(top);
     if (line && complete) {
         // One pixel row written straight, copied down the band.
-        int x = x0;
-        for (int k = 0; k < n; ++k, x += step) {
-            const int a = std::max(x, left), b = std::min(x + cellW, right);
-            if (a < b) std::fill(line + a, line + b, colours[static_cast<size_t>(k)]);
+        if (left == xa && right == xb && std::abs(step) == cellW) {
+            QRgb* start = line + std::min(x0, x0 + (n - 1) * step);
+            if (cellW == 1) {
+                if (step < 0)
+                    std::reverse_copy(colours.begin(), colours.end(), start);
+                else
+                    std::copy(colours.begin(), colours.end(), start);
+            } else {
+                QRgb* p = line + x0;
+                for (int k = 0; k < n; ++k, p += step)
+                    std::fill_n(p, cellW, colours[static_cast<size_t>(k)]);
+            }
+        } else {
+            int x = x0;
+            for (int k = 0; k < n; ++k, x += step) {
+                const int a = std::max(x, left), b = std::min(x + cellW, right);
+                if (a < b) std::fill(line + a, line + b, colours[static_cast<size_t>(k)]);
+            }
         }
         canvas.Touch(left, top, right - left, 1);
         canvas.RepeatRow(top, bottom - top - 1, left, right);
@@ -37,46 +51,66 @@ void PaintCellRow(Canvas& canvas, const std::vector<QRgb>& colours, int x0, int 
         const QRgb c = colours[static_cast<size_t>(k)];
         int m = k + 1;
         while (m < n && colours[static_cast<size_t>(m)] == c && std::abs(step) == cellW) ++m;
-        if (c != 0) {
-            const int xs = std::min(x0 + k * step, x0 + (m - 1) * step);
-            canvas.Fill(xs, top, (m - k - 1) * std::abs(step) + cellW, bottom - top, c);
-        }
+        const int xs = std::min(x0 + k * step, x0 + (m - 1) * step);
+        canvas.Fill(xs, top, (m - k - 1) * std::abs(step) + cellW, bottom - top, c);
         k = m;
     }
 }
 
-void PaintFabric(Canvas& canvas, const Draft& d, const FabricLayout& l) {
-    const int first = l.firstEnd, n = l.LastEnd() - first;
-    int shownPicks = l.LastPick() - l.firstPick;
-    if (n <= 0 || shownPicks <= 0) return;
-    if (l.compression) shownPicks -= shownPicks % 2;
-    const int rows = l.compression ? shownPicks / 2 : shownPicks;
+PixelRect FabricPictureRect(const FabricLayout& l) {
+    const int n = l.LastEnd() - l.firstEnd;
+    int shown = l.LastPick() - l.firstPick;
+    if (l.compression) shown -= shown % 2;
+    const int rows = l.compression ? shown / 2 : shown;
+    if (n <= 0 || rows <= 0) return {};
     const int bottom = l.area.top + l.area.height;
-    // Column of the k-th end shown (k from 0).
-    const int x0 = l.threadingFromRight ? l.area.width - l.cellW : 0;
-    const int step = l.threadingFromRight ? -l.cellW : l.cellW;
+    const int x = l.threadingFromRight ? l.area.width - n * l.cellW : 0;
+    return {x, bottom - rows * l.cellH, n * l.cellW, rows * l.cellH};
+}
 
-    std::vector<QRgb> warp(static_cast<size_t>(n));
+void PaintFabric(Canvas& canvas, const Draft& d, const FabricLayout& l) {
+    const PixelRect picture = FabricPictureRect(l);
+    if (picture.empty()) return;
+    const int first = l.firstEnd, n = l.LastEnd() - first;
+    const int rows = picture.h / l.cellH;
+    const int bottom = picture.bottom();
+    const bool fromRight = l.threadingFromRight;
+    // Screen order: cell s from the left shows end first + 1 + k.
+    auto screen = [&](int k) { return static_cast<size_t>(fromRight ? n - 1 - k : k); };
+
+    std::vector<QRgb> warp(static_cast<size_t>(n) + 8); // in screen order
     for (int k = 0; k < n; ++k) {
         const int e = first + 1 + k;
-        warp[static_cast<size_t>(k)] = EndThreaded(d, e) ? ToRgb(d.Palette[d.WarpColors[e]]) : 0;
+        // An unthreaded end never shows: the weft always lies over it.
+        warp[screen(k)] =
+            EndThreaded(d, e) ? ToRgb(d.Palette[d.WarpColors[e]]) : ToRgb(d.BackgroundColor);
     }
     auto weftOf = [&](int pick) { return ToRgb(d.Palette[d.WeftColors[pick]]); };
 
     const WeftCrossings crossings(d);
-    // Crossings of ends first..first+n+1: one end either side of those shown.
-    std::vector<uint8_t> over(static_cast<size_t>(n + 2)), lower(static_cast<size_t>(n + 2));
     std::vector<QRgb> colours(static_cast<size_t>(n));
+    const size_t words = static_cast<size_t>(n + 63) / 64 + 1;
+    std::vector<uint64_t> bits(words), turned(words);
+    // Compressed rows: crossings of ends first..first+n+1, one either side.
+    std::vector<uint8_t> over(static_cast<size_t>(n + 2)), lower(static_cast<size_t>(n + 2));
     for (int r = 1; r <= rows; ++r) {
         const int y = bottom - r * l.cellH;
         if (!l.compression) {
             const int pick = l.firstPick + r;
-            crossings.Row(pick, first + 1, n, over.data());
-            const QRgb weft = weftOf(pick);
-            for (int k = 0; k < n; ++k)
-                colours[static_cast<size_t>(k)] =
-                    over[static_cast<size_t>(k)] ? weft : warp[static_cast<size_t>(k)];
-            PaintCellRow(canvas, colours, x0, step, l.cellW, y, l.cellH);
+            crossings.WarpBits(pick, first + 1, n, bits.data());
+            if (fromRight) ReverseBits(bits.data(), n, turned.data());
+            const uint64_t* up = fromRight ? turned.data() : bits.data();
+            // One pixel per end: straight into the image.
+            const int top = std::max(y, 0), end = std::min(y + l.cellH, canvas.height());
+            QRgb* line = top < end ? canvas.RowPointer(top) : nullptr;
+            if (l.cellW == 1 && line && picture.x >= 0 && picture.right() <= canvas.width()) {
+                SelectColours(up, n, warp.data(), weftOf(pick), line + picture.x);
+                canvas.Touch(picture.x, top, n, 1);
+                canvas.RepeatRow(top, end - top - 1, picture.x, picture.right());
+                continue;
+            }
+            SelectColours(up, n, warp.data(), weftOf(pick), colours.data());
+            PaintCellRow(canvas, colours, picture.x, l.cellW, l.cellW, y, l.cellH);
             continue;
         }
         // Two picks to a row: pick p over pick p - 1.
@@ -92,19 +126,20 @@ void PaintFabric(Canvas& canvas, const Draft& d, const FabricLayout& l) {
             const int e = first + 1 + k;
             const bool before = e == 1 ? wrapBefore : over[i - 1];
             const bool after = e == l.ends ? wrapAfter : over[i + 1];
+            QRgb& c = colours[screen(k)];
             switch (CompressedCell(over[i], before, after, lower[i], lower[i - 1], lower[i + 1])) {
             case CompressedShows::UpperWeft:
-                colours[static_cast<size_t>(k)] = upper;
+                c = upper;
                 break;
             case CompressedShows::LowerWeft:
-                colours[static_cast<size_t>(k)] = under;
+                c = under;
                 break;
             case CompressedShows::Warp:
-                colours[static_cast<size_t>(k)] = warp[static_cast<size_t>(k)];
+                c = warp[screen(k)];
                 break;
             }
         }
-        PaintCellRow(canvas, colours, x0, step, l.cellW, y, l.cellH);
+        PaintCellRow(canvas, colours, picture.x, l.cellW, l.cellW, y, l.cellH);
     }
 }
 

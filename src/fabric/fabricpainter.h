@@ -4,6 +4,8 @@
 // FabricCompression), standing on the bottom of the drawing area.
 
 #include "fabric/fabriclayout.h"
+#include <vector>
+
 #include "view/canvas.h"
 
 namespace hm {
@@ -15,9 +17,11 @@ namespace hm {
 // ThreadingFromRight. Pixels outside the cloth stay as they are.
 void PaintFabric(Canvas& canvas, const Draft& d, const FabricLayout& layout);
 
+// The pixels PaintFabric covers in full (empty when it paints nothing).
+PixelRect FabricPictureRect(const FabricLayout& layout);
+
 // Writes one band of cells: colours[k] fills the cell at x0 + k * step, `cellW`
-// wide, over rows y..y+height-1; a colour of 0 (fully transparent) leaves its
-// cell as it is. Clipped to the canvas.
+// wide, over rows y..y+height-1. Clipped to the canvas.
 void PaintCellRow(Canvas& canvas, const std::vector<QRgb>& colours, int x0, int step, int cellW,
                   int y, int height);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "fabric/weftcrossings.h"
@@ -35,21 +36,27 @@ QRgb DisplayColour(const Draft& d, int paletteIndex) {
 InterlaceBitmap::InterlaceBitmap(const Draft& d, int width, int height)
     : image_(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32) {
     for (int i = 0; i < PaletteEntries; ++i) colours_[i] = DisplayColour(d, i);
+    bits_ = image_.bits();
+    stride_ = image_.bytesPerLine();
+    w_ = image_.width();
+    h_ = image_.height();
 }
 
 void InterlaceBitmap::Put(int x, int y, QRgb c) {
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
-    reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = c;
+    if (x < 0 || y < 0 || x >= w_ || y >= h_) return;
+    Row(y)[x] = c;
 }
 
 void InterlaceBitmap::Block(int x, int y, int paletteIndex, int height, int width) {
     const QRgb c = colours_[std::clamp(paletteIndex, 0, PaletteEntries - 1)];
-    const int x0 = std::max(x, 0), x1 = std::min(x + width, image_.width());
-    const int y0 = std::max(y, 0), y1 = std::min(y + height, image_.height());
-    for (int row = y0; row < y1 && x0 < x1; ++row) {
-        QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
-        std::fill(line + x0, line + x1, c);
+    const int x0 = std::max(x, 0), x1 = std::min(x + width, w_);
+    const int y0 = std::max(y, 0), y1 = std::min(y + height, h_);
+    if (x0 >= x1) return;
+    if (x1 - x0 == 1) {
+        for (int row = y0; row < y1; ++row) Row(row)[x0] = c;
+        return;
     }
+    for (int row = y0; row < y1; ++row) std::fill(Row(row) + x0, Row(row) + x1, c);
 }
 
 void InterlaceBitmap::Line(int x, int y, int paletteIndex, int height, int width) {
@@ -65,23 +72,33 @@ void InterlaceBitmap::Line(int x, int y, int paletteIndex, int height, int width
         Put(x + (width - 1) * i / (steps - 1), y + (height - 1) * i / (steps - 1), c);
 }
 
+void InterlaceBitmap::RepeatFirstRow() {
+    for (int row = 1; row < h_; ++row) std::copy(Row(0), Row(0) + w_, Row(row));
+}
+
+void InterlaceBitmap::FillRow(int y, QRgb colour) {
+    if (y >= 0 && y < h_) std::fill(Row(y), Row(y) + w_, colour);
+}
+
 void InterlaceBitmap::FillMap(QRgb colour) {
-    image_.fill(colour);
+    for (int row = 0; row < h_; ++row) std::fill(Row(row), Row(row) + w_, colour);
 }
 
 QImage InterlacementBitmap(const Draft& d, const FabricLayout& l) {
     const int ve = std::max(l.visibleEnds, 1), vp = std::max(l.visiblePicks, 1);
     InterlaceBitmap bm(d, ve * EndPitch + 12, vp * PickPitch + 16);
     const int bw = ve * EndPitch + 12, bh = vp * PickPitch + 16;
-    bm.FillMap(ToRgb(d.BackgroundColor));
     const bool fromRight = l.threadingFromRight;
     const int first = l.firstEnd, lastEnd = l.LastEnd();
 
-    // Warp bands, the full height of the bitmap.
+    // The background and the warp bands, the full height of the bitmap: drawn on
+    // the top row, which is then copied down.
+    bm.FillRow(0, ToRgb(d.BackgroundColor));
     for (int k = 0, x = bw - (fromRight ? 18 : 16); k < ve; ++k, x -= EndPitch) {
         const int e = fromRight ? first + k + 1 : first + ve - k;
-        if (e <= lastEnd && EndThreaded(d, e)) bm.Block(x, 0, d.WarpColors[e], bh, Thick);
+        if (e <= lastEnd && EndThreaded(d, e)) bm.Block(x, 0, d.WarpColors[e], 1, Thick);
     }
+    bm.RepeatFirstRow();
 
     // Weft rows, bottom to top, each walked across the ends shown.
     const int n = lastEnd - first;
@@ -107,13 +124,21 @@ QImage InterlacementBitmap(const Draft& d, const FabricLayout& l) {
             const bool transition = k > 1 && !last && overHere != overBefore;
             const int start =
                 (k == 1 || (transition ? overBefore : overHere)) ? weft : warpAt(k - 1);
-            for (int c = 0; c < EndPitch; ++c, x += dir) {
-                const int colour = c < 4 ? start : (c < 10 || overHere || last) ? weft : warpAt(k);
-                if (!transition) {
-                    bm.Line(x, y, colour, Thick, 1);
-                    continue;
+            auto colourOf = [&](int c) {
+                return c < 4 ? start : (c < 10 || overHere || last) ? weft : warpAt(k);
+            };
+            if (!transition) {
+                // Level: three blocks of one colour each, 8 pixels high.
+                for (const auto& [from, to] :
+                     {std::pair{0, 4}, std::pair{4, 10}, std::pair{10, 14}}) {
+                    const int xa = fromRight ? x - (to - 1) : x + from;
+                    bm.Block(xa, y, colourOf(from), Thick, to - from);
                 }
-                bm.Line(x, y, colour, Height[c], 1);
+                x += dir * EndPitch;
+                continue;
+            }
+            for (int c = 0; c < EndPitch; ++c, x += dir) {
+                bm.Line(x, y, colourOf(c), Height[c], 1);
                 y += overBefore ? Drop[c] : -Rise[c];
             }
         }

@@ -26,11 +26,19 @@ class InterlaceBitmap {
     void Line(int x, int y, int paletteIndex, int height, int width);
     // The whole bitmap in one colour.
     void FillMap(QRgb colour);
+    // One row in one colour.
+    void FillRow(int y, QRgb colour);
+    // Copies the top row onto every other row.
+    void RepeatFirstRow();
     const QImage& image() const { return image_; }
 
   private:
     void Put(int x, int y, QRgb c);
+    QRgb* Row(int y) { return reinterpret_cast<QRgb*>(bits_ + y * stride_); }
     QImage image_;
+    uchar* bits_ = nullptr;
+    qsizetype stride_ = 0;
+    int w_ = 0, h_ = 0;
     QRgb colours_[PaletteEntries];
 };
 

@@ -16,6 +16,10 @@ class WeftCrossings {
     // picks outside the capacities give 0, so neighbours beyond the first and
     // last end never count as floating.
     void Row(int pick, int firstEnd, int count, uint8_t* out) const;
+    // The opposite as bits (warp on top), as DrawdownRows::WarpOnTopBits gives them.
+    void WarpBits(int pick, int firstEnd, int count, uint64_t* out) const {
+        rows_.WarpOnTopBits(pick, firstEnd, count, out);
+    }
 
   private:
     DrawdownRows rows_;

@@ -165,6 +165,41 @@ void DrawdownRows::AbsoluteRow(int pick, int w0, int w1, Row& up) const {
         DesignRow(pick, w0, w1, up);
         return;
     }
+    if (pick < 1 || pick > MaxPicks) {
+        ComputeRow(pick, w0, w1, up);
+        return;
+    }
+    // Picks with the same treadles and lifts weave the same row: drafts repeat,
+    // so rows already computed over the same ends are copied.
+    const Draft& d = draft_;
+    const GroundPair treadles = PickPair(d, pick);
+    RowKey key{};
+    key[0] = static_cast<uint8_t>(treadles.a);
+    key[1] = static_cast<uint8_t>(treadles.b);
+    if (d.PatternThreadingOn) std::memcpy(key.data() + 2, d.LiftplanRow(pick), LiftplanRowBytes);
+    if (w0 != cachedW0_ || w1 != cachedW1_) {
+        cache_.clear();
+        cachedW0_ = w0;
+        cachedW1_ = w1;
+    }
+    const size_t n = static_cast<size_t>(w1 - w0 + 1);
+    if (auto it = cache_.find(key); it != cache_.end()) {
+        std::copy(it->second.begin(), it->second.end(), up.begin() + w0);
+        return;
+    }
+    ComputeRow(pick, w0, w1, up);
+    if (cache_.size() < MaxCachedRows)
+        cache_.emplace(key, std::vector<uint64_t>(
+                                up.begin() + w0, up.begin() + w0 + static_cast<std::ptrdiff_t>(n)));
+}
+
+size_t DrawdownRows::RowKeyHash::operator()(const RowKey& k) const {
+    uint64_t h = 14695981039346656037ull; // FNV-1a
+    for (uint8_t b : k) h = (h ^ b) * 1099511628211ull;
+    return static_cast<size_t>(h);
+}
+
+void DrawdownRows::ComputeRow(int pick, int w0, int w1, Row& up) const {
     const Draft& d = draft_;
     const bool s = d.SinkingShed;
     if (pick < 1 || pick > MaxPicks) {

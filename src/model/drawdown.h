@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 #include "model/draft.h"
@@ -20,7 +21,7 @@ bool WarpOnTop(const Draft& d, int pick, int end);
 // shaft and of each pattern shaft are kept as sparse masks, and a pick ORs the
 // masks of the shafts its treadles tie and of the pattern shafts it lifts, so a
 // row costs a few word operations per shaft instead of work per cell. Build it
-// after the draft changes; it reads the draft's tie-ups and lifts at query time.
+// after the draft changes: it keeps the rows it has computed (not thread-safe).
 class DrawdownRows {
   public:
     enum class Rule {
@@ -54,6 +55,7 @@ class DrawdownRows {
     };
 
     void AbsoluteRow(int pick, int w0, int w1, Row& up) const;
+    void ComputeRow(int pick, int w0, int w1, Row& up) const;
     void DesignRow(int pick, int w0, int w1, Row& up) const;
     static void AddEnd(SparseMask& m, int end);
     static void OrInto(const SparseMask& m, int w0, int w1, Row& acc);
@@ -66,6 +68,15 @@ class DrawdownRows {
     std::vector<int> usedA_, usedB_;
     Row groundThreaded_{};  // ends on a ground shaft of a group in use
     Row patternThreaded_{}; // ends with a pattern shaft while the pattern level is on
+
+    // Rows computed so far over words cachedW0_..cachedW1_, by treadles and lifts.
+    using RowKey = std::array<uint8_t, 2 + LiftplanRowBytes>;
+    struct RowKeyHash {
+        size_t operator()(const RowKey& k) const;
+    };
+    static constexpr size_t MaxCachedRows = 1024;
+    mutable std::unordered_map<RowKey, std::vector<uint64_t>, RowKeyHash> cache_;
+    mutable int cachedW0_ = -1, cachedW1_ = -1;
 };
 
 } // namespace hm

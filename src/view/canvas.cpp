@@ -7,6 +7,15 @@
 
 namespace hm {
 
+namespace {
+
+inline void SelectEight(const QRgb* __restrict mask, const QRgb* __restrict warp, QRgb weft,
+                        QRgb* __restrict out) {
+    for (int i = 0; i < 8; ++i) out[i] = (warp[i] & mask[i]) | (weft & ~mask[i]);
+}
+
+} // namespace
+
 void SelectColours(const uint64_t* bits, int count, const QRgb* warp, QRgb weft, QRgb* out) {
     static const auto masks = [] {
         std::array<std::array<QRgb, 8>, 256> t{};
@@ -14,16 +23,37 @@ void SelectColours(const uint64_t* bits, int count, const QRgb* warp, QRgb weft,
             for (size_t i = 0; i < 8; ++i) t[b][i] = ((b >> i) & 1) ? ~QRgb{0} : 0;
         return t;
     }();
-    // Eight cells at a time, as masks, so that the selection vectorises.
-    for (int k = 0; k < count; k += 8) {
+    // Eight cells at a time through masks, so that the selection vectorises.
+    const int whole = count & ~7;
+    for (int k = 0; k < whole; k += 8) {
         const auto byte = static_cast<size_t>((bits[k >> 6] >> (k & 63)) & 0xFF);
-        const QRgb* m = masks[byte].data();
-        const int n = std::min(8, count - k);
-        if (n == 8) {
-            for (int i = 0; i < 8; ++i) out[k + i] = (warp[k + i] & m[i]) | (weft & ~m[i]);
-        } else {
-            for (int i = 0; i < n; ++i) out[k + i] = (warp[k + i] & m[i]) | (weft & ~m[i]);
-        }
+        SelectEight(masks[byte].data(), warp + k, weft, out + k);
+    }
+    for (int k = whole; k < count; ++k) out[k] = ((bits[k >> 6] >> (k & 63)) & 1) ? warp[k] : weft;
+}
+
+void ReverseBits(const uint64_t* bits, int count, uint64_t* out) {
+    if (count <= 0) return;
+    static const auto reversedByte = [] {
+        std::array<uint8_t, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            for (int i = 0; i < 8; ++i)
+                if ((b >> i) & 1) t[static_cast<size_t>(b)] |= static_cast<uint8_t>(0x80 >> i);
+        return t;
+    }();
+    auto reverseWord = [&](uint64_t w) {
+        uint64_t r = 0;
+        for (int i = 0; i < 8; ++i, w >>= 8) r = (r << 8) | reversedByte[w & 0xFF];
+        return r;
+    };
+    // Word j of the turned row takes word words-1-j turned; then everything
+    // moves down by the unused bits at the top of the last word.
+    const int words = (count + 63) / 64;
+    const int shift = words * 64 - count;
+    for (int j = 0; j < words; ++j) {
+        const uint64_t lo = reverseWord(bits[words - 1 - j]);
+        const uint64_t hi = j + 1 < words ? reverseWord(bits[words - 2 - j]) : 0;
+        out[j] = shift ? (lo >> shift) | (hi << (64 - shift)) : lo;
     }
 }
 
@@ -87,6 +117,21 @@ void Canvas::StretchClipped(const QImage& source, int x, int y, int w, int h) {
     for (int tx = cx0; tx < cx1; ++tx)
         column[static_cast<size_t>(tx - cx0)] =
             static_cast<int>((2LL * (tx - x) + 1) * sw / (2LL * w));
+    // Runs of consecutive source columns, copied as blocks when they are long
+    // (scales near 1 and enlargements by small factors leave long runs).
+    struct Run {
+        int target, source, length;
+    };
+    std::vector<Run> runs;
+    for (int tx = cx0; tx < cx1; ++tx) {
+        const int sx = column[static_cast<size_t>(tx - cx0)];
+        if (!runs.empty() && runs.back().source + runs.back().length == sx &&
+            runs.back().target + runs.back().length == tx)
+            ++runs.back().length;
+        else
+            runs.push_back({tx, sx, 1});
+    }
+    const bool byRuns = runs.size() * 8 <= static_cast<size_t>(cx1 - cx0);
     int lastSource = -1;
     for (int ty = cy0; ty < cy1; ++ty) {
         const int sy = static_cast<int>((2LL * (ty - y) + 1) * sh / (2LL * h));
@@ -97,6 +142,11 @@ void Canvas::StretchClipped(const QImage& source, int x, int y, int w, int h) {
         }
         lastSource = sy;
         const auto* src = reinterpret_cast<const QRgb*>(image.constScanLine(sy));
+        if (line && byRuns) {
+            // RGB32 pixels are opaque already.
+            for (const Run& r : runs) std::copy_n(src + r.source, r.length, line + r.target);
+            continue;
+        }
         if (line) {
             for (int tx = cx0; tx < cx1; ++tx)
                 line[tx] = src[column[static_cast<size_t>(tx - cx0)]] | 0xFF000000u;

@@ -29,6 +29,10 @@ inline QRgb Darkened(QRgb c) {
 // 0..count-1. `out` has room for count rounded up to a multiple of 8.
 void SelectColours(const uint64_t* bits, int count, const QRgb* warp, QRgb weft, QRgb* out);
 
+// out bit k = bit count-1-k of `bits`, for k in 0..count-1 (later bits 0): the
+// order of a row of cells turned round. `out` holds (count + 63) / 64 words.
+void ReverseBits(const uint64_t* bits, int count, uint64_t* out);
+
 class Canvas {
   public:
     virtual ~Canvas() = default;
