@@ -140,8 +140,10 @@ void PaintDrapery(Canvas& canvas, const Draft& d, const FabricLayout& l) {
     int shown = l.LastPick() - l.firstPick;
     const int rows = l.compression ? l.visiblePicks / 2 : l.visiblePicks;
     if (l.compression) shown -= shown % 2;
+    // A cloth shorter than the window hangs only as long as it is: the warp
+    // reaches as high as the picks stacked on it.
     const int stacked = std::min(rows, l.compression ? shown / 2 : shown);
-    const int columnHeight = rows * ch;
+    const int columnHeight = stacked * ch;
 
     // The ends a drape can reach: every step covers at most its table digit + 1.
     int reach = 0;

@@ -15,7 +15,7 @@ struct CliCommand {
     int (*run)(const QStringList& args, CliOutput& o);
 };
 
-const std::array<CliCommand, 5> Table = {{
+const std::array<CliCommand, 6> Table = {{
     {"info", "info FILE\n    one summary line per part of the draft", InfoCommand},
     {"dump", "dump FILE\n    the whole draft as one JSON object", InfoCommand},
     {"convert", "convert IN OUT\n    read IN and write OUT in the format of OUT's extension",
@@ -30,6 +30,8 @@ const std::array<CliCommand, 5> Table = {{
      "    run operations in order, as the menu commands do after their dialogs,\n"
      "    then write OUT; the operations:",
      ApplyCommand},
+    {"render",
+     "render KIND ...\n    pictures drawn as the window draws them; the kinds:", RenderCommand},
 }};
 
 } // namespace
@@ -42,6 +44,7 @@ std::string CliUsageText() {
         QString usage = QString::fromUtf8(c.usage);
         s += "  " + usage.replace("\n", "\n  ").toStdString() + "\n";
         if (c.run == ApplyCommand) s += ApplyOperationsUsage();
+        if (c.run == RenderCommand) s += RenderKindsUsage();
     }
     s += "  --help\n      show this text\n  --version\n      show the program version\n";
     return s;

@@ -24,5 +24,9 @@ int DrawdownCommand(const QStringList& args, CliOutput& o);
 int ApplyCommand(const QStringList& args, CliOutput& o);
 // The --help lines of the apply operations.
 std::string ApplyOperationsUsage();
+// render KIND ...: pictures made by the window's painters.
+int RenderCommand(const QStringList& args, CliOutput& o);
+// The --help lines of the render kinds.
+std::string RenderKindsUsage();
 
 } // namespace hm

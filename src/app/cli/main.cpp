@@ -6,6 +6,8 @@
 #include "app/cli/clicommands.h"
 
 int main(int argc, char** argv) {
+    // Pictures are painted without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
