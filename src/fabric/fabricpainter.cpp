@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <unordered_map>
 #include <vector>
 
 #include "fabric/weftcrossings.h"
@@ -17,10 +18,8 @@ void PaintCellRow(Canvas& canvas, const std::vector<QRgb>& colours, int x0, int 
               xb = std::max(x0, x0 + (n - 1) * step) + cellW;
     const int left = std::max(xa, 0), right = std::min(xb, canvas.width());
     if (left >= right) return;
-    const bool complete =
-        std::none_of(colours.begin(), colours.end(), [](QRgb c) { return c == 0; });
     QRgb* line = canvas.RowPointer(top);
-    if (line && complete) {
+    if (line) {
         // One pixel row written straight, copied down the band.
         if (left == xa && right == xb && std::abs(step) == cellW) {
             QRgb* start = line + std::min(x0, x0 + (n - 1) * step);
@@ -68,6 +67,42 @@ PixelRect FabricPictureRect(const FabricLayout& l) {
     return {x, bottom - rows * l.cellH, n * l.cellW, rows * l.cellH};
 }
 
+namespace {
+
+// The pixel rows painted so far, by their crossings and weft colour.
+class PaintedRows {
+  public:
+    explicit PaintedRows(int words) : words_(static_cast<size_t>(words)) {}
+    // A row of the canvas showing these crossings in this weft colour, or -1.
+    int Find(const uint64_t* bits, QRgb weft) const {
+        const auto it = rows_.find(Key(bits, weft));
+        if (it == rows_.end()) return -1;
+        const Entry& e = it->second;
+        return e.weft == weft && std::equal(e.bits.begin(), e.bits.end(), bits) ? e.y : -1;
+    }
+    void Add(const uint64_t* bits, QRgb weft, int y) {
+        if (rows_.size() < 4096)
+            rows_.try_emplace(Key(bits, weft),
+                              Entry{std::vector<uint64_t>(bits, bits + words_), weft, y});
+    }
+
+  private:
+    struct Entry {
+        std::vector<uint64_t> bits;
+        QRgb weft;
+        int y;
+    };
+    uint64_t Key(const uint64_t* bits, QRgb weft) const {
+        uint64_t h = weft * 0x9E3779B97F4A7C15ull;
+        for (size_t i = 0; i < words_; ++i) h = (h ^ bits[i]) * 0x100000001B3ull + (h >> 29);
+        return h;
+    }
+    size_t words_;
+    std::unordered_map<uint64_t, Entry> rows_;
+};
+
+} // namespace
+
 void PaintFabric(Canvas& canvas, const Draft& d, const FabricLayout& l) {
     const PixelRect picture = FabricPictureRect(l);
     if (picture.empty()) return;
@@ -91,6 +126,7 @@ void PaintFabric(Canvas& canvas, const Draft& d, const FabricLayout& l) {
     std::vector<QRgb> colours(static_cast<size_t>(n));
     const size_t words = static_cast<size_t>(n + 63) / 64 + 1;
     std::vector<uint64_t> bits(words), turned(words);
+    PaintedRows painted(static_cast<int>(words));
     // Compressed rows: crossings of ends first..first+n+1, one either side.
     std::vector<uint8_t> over(static_cast<size_t>(n + 2)), lower(static_cast<size_t>(n + 2));
     for (int r = 1; r <= rows; ++r) {
@@ -104,7 +140,14 @@ void PaintFabric(Canvas& canvas, const Draft& d, const FabricLayout& l) {
             const int top = std::max(y, 0), end = std::min(y + l.cellH, canvas.height());
             QRgb* line = top < end ? canvas.RowPointer(top) : nullptr;
             if (l.cellW == 1 && line && picture.x >= 0 && picture.right() <= canvas.width()) {
-                SelectColours(up, n, warp.data(), weftOf(pick), line + picture.x);
+                // Cloth repeats: a row already painted with the same crossings and
+                // weft colour is copied.
+                const QRgb weft = weftOf(pick);
+                if (const int same = painted.Find(up, weft); same >= 0)
+                    std::copy_n(canvas.RowPointer(same) + picture.x, n, line + picture.x);
+                else
+                    SelectColours(up, n, warp.data(), weft, line + picture.x);
+                painted.Add(up, weft, top);
                 canvas.Touch(picture.x, top, n, 1);
                 canvas.RepeatRow(top, end - top - 1, picture.x, picture.right());
                 continue;

@@ -34,17 +34,13 @@ void SelectColours(const uint64_t* bits, int count, const QRgb* warp, QRgb weft,
 
 void ReverseBits(const uint64_t* bits, int count, uint64_t* out) {
     if (count <= 0) return;
-    static const auto reversedByte = [] {
-        std::array<uint8_t, 256> t{};
-        for (int b = 0; b < 256; ++b)
-            for (int i = 0; i < 8; ++i)
-                if ((b >> i) & 1) t[static_cast<size_t>(b)] |= static_cast<uint8_t>(0x80 >> i);
-        return t;
-    }();
-    auto reverseWord = [&](uint64_t w) {
-        uint64_t r = 0;
-        for (int i = 0; i < 8; ++i, w >>= 8) r = (r << 8) | reversedByte[w & 0xFF];
-        return r;
+    auto reverseWord = [](uint64_t w) {
+        w = ((w >> 1) & 0x5555555555555555ull) | ((w & 0x5555555555555555ull) << 1);
+        w = ((w >> 2) & 0x3333333333333333ull) | ((w & 0x3333333333333333ull) << 2);
+        w = ((w >> 4) & 0x0F0F0F0F0F0F0F0Full) | ((w & 0x0F0F0F0F0F0F0F0Full) << 4);
+        w = ((w >> 8) & 0x00FF00FF00FF00FFull) | ((w & 0x00FF00FF00FF00FFull) << 8);
+        w = ((w >> 16) & 0x0000FFFF0000FFFFull) | ((w & 0x0000FFFF0000FFFFull) << 16);
+        return (w >> 32) | (w << 32);
     };
     // Word j of the turned row takes word words-1-j turned; then everything
     // moves down by the unused bits at the top of the last word.

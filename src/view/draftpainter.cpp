@@ -362,14 +362,29 @@ void DraftPainter::WriteDrawdownRow(int j, int count) {
         // Colours of the row's cells in column order, eight at a time from the
         // bits, then spread over the cell width in screen order; with the grid
         // in the rows each cell's grid pixel goes first.
+        // From the right the cells are turned round first, so that the row is
+        // written from left to right.
         thread_local std::vector<QRgb> colour;
+        thread_local std::vector<uint64_t> turned;
         colour.resize(static_cast<size_t>(count) + 8);
-        SelectColours(up.data(), count, warpOfColumn_.data() + 1, weft, colour.data());
+        const QRgb* warp = warpOfColumn_.data() + 1;
+        const uint64_t* bits = up.data();
+        if (l.threadingFromRight && count > 0) {
+            if (warpOnScreen_.size() != static_cast<size_t>(count)) {
+                warpOnScreen_.assign(warpOfColumn_.rend() - 1 - count, warpOfColumn_.rend() - 1);
+            }
+            turned.resize(up.size());
+            ReverseBits(up.data(), count, turned.data());
+            bits = turned.data();
+            warp = warpOnScreen_.data();
+        }
+        SelectColours(bits, count, warp, weft, colour.data());
         const bool grid = gridInRows_ && dx == 1;
-        QRgb* cellStart = line + firstX + dx;
+        const int screenStep = l.threadingFromRight ? cw : step;
+        QRgb* cellStart = line + l.CellX(l.EndColumn(l.threadingFromRight ? count : 1)) + dx;
         auto cells = [&](auto width, auto withGrid) {
             QRgb* p = cellStart;
-            for (int i = 0; i < count; ++i, p += step) {
+            for (int i = 0; i < count; ++i, p += screenStep) {
                 if constexpr (withGrid) p[-1] = grid_;
                 for (int k = 0; k < width; ++k) p[k] = colour[static_cast<size_t>(i)];
             }

@@ -116,6 +116,7 @@ class DraftPainter {
     bool clearPending_ = false; // ClearAll waits for the next paint
     std::unique_ptr<DrawdownRows> rows_;
     std::vector<QRgb> warpOfColumn_; // warp colour of visible column i at [i]
+    std::vector<QRgb> warpOnScreen_; // the row pass's warp colours from the left
 };
 
 } // namespace hm

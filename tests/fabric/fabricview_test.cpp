@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <random>
 
 #include "fabric/drapepainter.h"
 #include "fabric/fabricpainter.h"
@@ -339,4 +340,28 @@ TEST(Canvas, StretchAtTheSameSizeCopiesEveryPixel) {
     EXPECT_EQ(canvas.TakeChanged(), QRect(5, 6, 37, 23));
     canvas.StretchImage(source, 0, 0, 74, 46); // doubled: every pixel twice
     EXPECT_EQ(Px(target, 3, 5), Px(source, 1, 2));
+}
+
+TEST(Canvas, RowsOfCellsTurnedRoundAndColoured) {
+    std::mt19937 rng(3);
+    for (int count : {1, 7, 63, 64, 65, 130, 200}) {
+        std::vector<uint64_t> bits(static_cast<size_t>(count + 63) / 64, 0), turned(bits.size());
+        for (int k = 0; k < count; ++k)
+            if (rng() % 2) bits[static_cast<size_t>(k / 64)] |= uint64_t{1} << (k % 64);
+        ReverseBits(bits.data(), count, turned.data());
+        std::vector<QRgb> warp(static_cast<size_t>(count)), out(static_cast<size_t>(count));
+        for (int k = 0; k < count; ++k) warp[static_cast<size_t>(k)] = qRgb(k % 256, 1, 2);
+        SelectColours(turned.data(), count, warp.data(), qRgb(9, 9, 9), out.data());
+        for (int k = 0; k < count; ++k) {
+            const bool set =
+                (bits[static_cast<size_t>((count - 1 - k) / 64)] >> ((count - 1 - k) % 64)) & 1;
+            ASSERT_EQ(((turned[static_cast<size_t>(k / 64)] >> (k % 64)) & 1) != 0, set)
+                << count << " bit " << k;
+            ASSERT_EQ(out[static_cast<size_t>(k)],
+                      set ? warp[static_cast<size_t>(k)] : qRgb(9, 9, 9));
+        }
+        if (count % 64) {
+            EXPECT_EQ(turned.back() >> (count % 64), 0u) << "bits after count";
+        }
+    }
 }

@@ -275,3 +275,19 @@ TEST(Drawdown, RowEvaluatorReadsNothingBeyondTheCapacity) {
     EXPECT_EQ(out[2], 0);
     EXPECT_EQ(out[3], 0);
 }
+
+// Repeated treadlings and lifts reuse rows already computed; a tie-up cell read
+// by every pick must still give each pick its own answer.
+TEST(Drawdown, RepeatedRowsAgreeWithTheRule) {
+    std::mt19937 rng(5);
+    auto d = RandomDraft(rng, 0);
+    for (int p = 1; p <= 96; ++p) {
+        d->TreadlingA[p] = static_cast<uint8_t>((p - 1) % 4 + 1);
+        d->TreadlingB[p] = static_cast<uint8_t>(p % 3 == 0 ? 2 : 0);
+        for (int c = 1; c <= 128; ++c) d->SetLiftplan(p, c, (p / 4 + c) % 3 == 0);
+    }
+    const DrawdownRows rows(*d);
+    for (int pass = 0; pass < 2; ++pass)
+        for (int p = 1; p <= 96; ++p) ExpectSliceMatches(rows, *d, false, p, 10, 500);
+    ExpectSliceMatches(rows, *d, false, 5, 700, 90); // another range after the cached one
+}
