@@ -53,26 +53,6 @@ void ReverseBits(const uint64_t* bits, int count, uint64_t* out) {
     }
 }
 
-void Canvas::Fill(int x, int y, int w, int h, QRgb c) {
-    int x0 = std::max(x, 0), y0 = std::max(y, 0);
-    int x1 = std::min(x + w, width()), y1 = std::min(y + h, height());
-    if (x0 >= x1 || y0 >= y1) return;
-    FillClipped(x0, y0, x1 - x0, y1 - y0, c);
-    Touch(x0, y0, x1 - x0, y1 - y0);
-}
-
-void Canvas::Touch(int x, int y, int w, int h) {
-    if (w <= 0 || h <= 0) return;
-    if (x0_ >= x1_) {
-        x0_ = x, y0_ = y, x1_ = x + w, y1_ = y + h;
-        return;
-    }
-    x0_ = std::min(x0_, x);
-    y0_ = std::min(y0_, y);
-    x1_ = std::max(x1_, x + w);
-    y1_ = std::max(y1_, y + h);
-}
-
 void Canvas::VLines(int x, int step, int count, int y0, int y1, QRgb c) {
     y0 = std::max(y0, 0);
     y1 = std::min(y1, height());
@@ -191,25 +171,15 @@ QRect Canvas::TakeChanged() {
     return r;
 }
 
-ImageCanvas::ImageCanvas(QImage& image) {
+ImageCanvas::ImageCanvas(QImage& image) : Canvas(image.width(), image.height()) {
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32 &&
         image.format() != QImage::Format_ARGB32_Premultiplied)
         image = image.convertToFormat(QImage::Format_RGB32);
-    bits_ = image.bits();
-    stride_ = image.bytesPerLine();
-    w_ = image.width();
-    h_ = image.height();
-}
-
-void ImageCanvas::FillClipped(int x, int y, int w, int h, QRgb c) {
-    for (int row = y; row < y + h; ++row) {
-        QRgb* line = reinterpret_cast<QRgb*>(bits_ + row * stride_) + x;
-        std::fill_n(line, w, c);
-    }
+    SetRows(image.bits(), image.bytesPerLine());
 }
 
 PainterCanvas::PainterCanvas(QPainter& painter, int width, int height)
-    : p_(painter), w_(width), h_(height) {}
+    : Canvas(width, height), p_(painter) {}
 
 void PainterCanvas::FillClipped(int x, int y, int w, int h, QRgb c) {
     p_.fillRect(QRect(x, y, w, h), QColor::fromRgb(c));
@@ -218,7 +188,7 @@ void PainterCanvas::FillClipped(int x, int y, int w, int h, QRgb c) {
 void PainterCanvas::StretchClipped(const QImage& image, int x, int y, int w, int h) {
     p_.save();
     p_.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p_.setClipRect(QRect(0, 0, w_, h_), Qt::IntersectClip);
+    p_.setClipRect(QRect(0, 0, width(), height()), Qt::IntersectClip);
     p_.drawImage(QRect(x, y, w, h), image);
     p_.restore();
 }
