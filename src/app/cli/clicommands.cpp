@@ -39,13 +39,7 @@ const std::array<CliCommand, 8> Table = {{
      "    the lines of the Analyze report, exactly as its window shows them",
      ReportCommand},
     {"render",
-     "render draft FILE OUT.png [--from-end N] [--ends N] [--from-pick N] [--picks N]\n"
-     "       [--pixels N] [--no-fill LIST] [--numbers] [--gray-grid]\n"
-     "    Save Draft as PNG with these dialog values; LIST is a comma list of\n"
-     "    threading,tieup,treadling,drawdown (default: the used extent)\n"
-     "render fabric FILE OUT.png [--ends E] [--picks P]\n"
-     "    Save Fabric as PNG with these numbers (default: the used extent)",
-     RenderExportCommand},
+     "render KIND ...\n    pictures drawn as the window draws them; the kinds:", RenderCommand},
     {"print",
      "print draft|fabric|threading|liftplan|warp-colors FILE OUT.pdf\n"
      "      [--paper a4|letter] [--landscape] [range options]\n"
@@ -67,6 +61,7 @@ std::string CliUsageText() {
         QString usage = QString::fromUtf8(c.usage);
         s += "  " + usage.replace("\n", "\n  ").toStdString() + "\n";
         if (c.run == ApplyCommand) s += ApplyOperationsUsage();
+        if (c.run == RenderCommand) s += RenderKindsUsage();
     }
     s += "  --help\n      show this text\n  --version\n      show the program version\n";
     return s;

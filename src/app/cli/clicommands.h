@@ -27,8 +27,11 @@ int PrintCommand(const QStringList& args, CliOutput& o);
 // render draft|fabric: args[0] is "render", args[1] "draft" or "fabric".
 int RenderDraftCommand(const QStringList& args, CliOutput& o);
 int RenderFabricCommand(const QStringList& args, CliOutput& o);
-int RenderExportCommand(const QStringList& args, CliOutput& o); // dispatches the two
 // The --help lines of the apply operations.
 std::string ApplyOperationsUsage();
+// render KIND ...: pictures made by the window's painters.
+int RenderCommand(const QStringList& args, CliOutput& o);
+// The --help lines of the render kinds.
+std::string RenderKindsUsage();
 
 } // namespace hm

@@ -95,10 +95,4 @@ int RenderFabricCommand(const QStringList& args, CliOutput& o) {
     return Finish(MakeFabricPng(*d, ends, picks, painter), args[3], o);
 }
 
-int RenderExportCommand(const QStringList& args, CliOutput& o) {
-    if (args.size() >= 2 && args[1] == "draft") return RenderDraftCommand(args, o);
-    if (args.size() >= 2 && args[1] == "fabric") return RenderFabricCommand(args, o);
-    return Usage(o, "render needs draft or fabric");
-}
-
 } // namespace hm
