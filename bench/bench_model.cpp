@@ -61,6 +61,20 @@ void BM_DrawdownRows4800(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawdownRows4800)->Unit(benchmark::kMillisecond);
 
+// The same rows as bit masks, as the painters use them.
+void BM_DrawdownBits4800(benchmark::State& state) {
+    auto d = FullDraft();
+    constexpr int words = (MaxEnds + 63) / 64;
+    std::vector<uint64_t> bits(static_cast<size_t>(words) * MaxPicks);
+    for (auto _ : state) {
+        DrawdownRows rows(*d);
+        for (int p = 1; p <= MaxPicks; ++p)
+            rows.WarpOnTopBits(p, 1, MaxEnds, bits.data() + static_cast<size_t>(p - 1) * words);
+        benchmark::DoNotOptimize(bits.data());
+    }
+}
+BENCHMARK(BM_DrawdownBits4800)->Unit(benchmark::kMillisecond);
+
 void BM_WeftOnTopCellByCell4800(benchmark::State& state) {
     auto d = FullDraft();
     std::vector<uint8_t> cells(static_cast<size_t>(MaxEnds) * MaxPicks);
@@ -106,5 +120,6 @@ BENCHMARK(BM_FillImage2400)->Unit(benchmark::kMillisecond);
 } // namespace
 
 HM_BENCHMARK_MAIN_WITH_RATIOS({"BM_DrawdownRows4800", "BM_FillImage4800"},
+                              {"BM_DrawdownBits4800", "BM_FillImage4800"},
                               {"BM_WeftOnTopCellByCell4800/iterations:2", "BM_FillImage4800"},
                               {"BM_NumberColumns2400", "BM_FillImage2400"})

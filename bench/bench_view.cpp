@@ -1,22 +1,19 @@
 // Full repaint of the draft view: a 4800 x 4800 draft with both ground groups and
 // the pattern level in a 1920 x 1080 drawing area, at zoom 1 and zoom 10. Each
 // result is reported as a ratio to filling the same image with one colour in the
-// same run (counter "x_fill").
+// same loop (counter "x_base").
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-#include <cstdio>
-#include <map>
 #include <memory>
 #include <string>
+
+#include "interleaved_ratio.h"
 
 #include "view/canvas.h"
 #include "view/draftlayout.h"
 #include "view/draftpainter.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 std::unique_ptr<hm::Draft> BigDraft(hm::DrawdownStyleKind style) {
     auto d = std::make_unique<hm::Draft>();
@@ -52,18 +49,6 @@ std::unique_ptr<hm::Draft> BigDraft(hm::DrawdownStyleKind style) {
 
 constexpr int AreaW = 1920, AreaH = 1080;
 
-double SecondsPerFill(QImage& img, int64_t n) {
-    hm::ImageCanvas canvas(img);
-    const auto t0 = Clock::now();
-    for (int64_t k = 0; k < n; ++k) {
-        canvas.Fill(0, 0, AreaW, AreaH, qRgb(255, 255, 255 - static_cast<int>(k & 1)));
-        benchmark::ClobberMemory();
-    }
-    return std::chrono::duration<double>(Clock::now() - t0).count() / static_cast<double>(n);
-}
-
-std::map<std::string, double> g_ratios;
-
 void BM_FullRepaint(benchmark::State& state) {
     const int zoom = static_cast<int>(state.range(0));
     const auto style = static_cast<hm::DrawdownStyleKind>(state.range(1));
@@ -72,24 +57,24 @@ void BM_FullRepaint(benchmark::State& state) {
     g.clientW = AreaW - 6;
     g.clientH = AreaH - 11;
     QImage img(AreaW, AreaH, QImage::Format_RGB32);
-    double total = 0;
-    for (auto _ : state) {
-        const auto t0 = Clock::now();
-        d->Zoom = zoom;
-        const hm::DraftLayout l = hm::Layout(*d, g).layout;
-        hm::ImageCanvas canvas(img);
-        hm::DraftPainter p(canvas, *d, l);
-        p.ClearAll();
-        p.Repaint();
-        benchmark::DoNotOptimize(img.constBits());
-        total += std::chrono::duration<double>(Clock::now() - t0).count();
-    }
-    const double perRepaint = total / static_cast<double>(state.iterations());
-    const double perFill = SecondsPerFill(img, std::max<int64_t>(state.iterations(), 20));
-    const double ratio = perRepaint / perFill;
-    state.counters["x_fill"] = ratio;
-    state.counters["ms"] = perRepaint * 1000.0;
-    g_ratios["zoom " + std::to_string(zoom) + " style " + std::to_string(state.range(1))] = ratio;
+    int shade = 0;
+    hmbench::RunInterleaved(
+        state, "zoom " + std::to_string(zoom) + " style " + std::to_string(state.range(1)),
+        [&] {
+            // As the view's Update does: layout, clear, full repaint.
+            d->Zoom = zoom;
+            const hm::DraftLayout l = hm::Layout(*d, g).layout;
+            hm::ImageCanvas canvas(img);
+            hm::DraftPainter p(canvas, *d, l);
+            p.ClearAll();
+            p.Repaint();
+            benchmark::DoNotOptimize(img.constBits());
+        },
+        [&] {
+            hm::ImageCanvas canvas(img);
+            canvas.Fill(0, 0, AreaW, AreaH, qRgb(255, 255, 254 + (++shade & 1)));
+            benchmark::DoNotOptimize(img.constBits());
+        });
 }
 BENCHMARK(BM_FullRepaint)
     ->ArgNames({"zoom", "style"})
@@ -97,6 +82,7 @@ BENCHMARK(BM_FullRepaint)
     ->Args({10, 1})
     ->Args({1, 2})
     ->Args({10, 4})
+    ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
@@ -105,8 +91,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::printf("\nFull repaint time as a multiple of one 1920x1080 fill:\n");
-    for (const auto& [name, ratio] : g_ratios)
-        std::printf("  %-40s %8.1f x\n", name.c_str(), ratio);
+    hmbench::PrintRatios("Full repaint time as a multiple of one 1920x1080 fill:");
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "files/designfile.h"
 #include "files/hdmfile.h"
 #include "files/hdxfile.h"
+#include "files/wiffile.h"
 #include "model/design.h"
 
 namespace hm {
@@ -12,6 +13,7 @@ FileKind FileKindOf(const QString& path) {
     const QString ext = dot < 0 ? QString() : path.mid(dot, 10).toUpper();
     if (ext == ".BMP") return FileKind::Picture;
     if (ext == ".HDM") return FileKind::Hdm;
+    if (ext == ".WIF") return FileKind::Wif;
     return FileKind::Hdx;
 }
 
@@ -26,14 +28,19 @@ OpenResult OpenPatternFile(Draft& d, const QString& path) {
             d.UpdateExtents();
         return result;
     }
-    d.ClearDraft();
-    d.Note.clear();
-    if (result.kind == FileKind::Hdm) {
-        result.read = ReadPatternFile(d, path, HdmComponents::All());
-        result.read.forgetCurrentFile = true;
-        result.read.setCurrentFile = false;
+    if (result.kind == FileKind::Wif) {
+        // The WIF reader clears the draft itself, once it knows the file fits.
+        result.read = ReadWifFile(d, path);
     } else {
-        result.read = ReadCdPatternFile(d, path, HdxComponents::All());
+        d.ClearDraft();
+        d.Note.clear();
+        if (result.kind == FileKind::Hdm) {
+            result.read = ReadPatternFile(d, path, HdmComponents::All());
+            result.read.forgetCurrentFile = true;
+            result.read.setCurrentFile = false;
+        } else {
+            result.read = ReadCdPatternFile(d, path, HdxComponents::All());
+        }
     }
     if (d.DesignMode)
         d.UpdateDesignExtents();

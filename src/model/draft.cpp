@@ -144,8 +144,8 @@ void Draft::ClearDesign(int fromColumn, int fromRow) {
         }
     }
     if (fromRow <= DesignSize) {
-        std::fill(DesignGrid.begin() + static_cast<std::ptrdiff_t>(fromRow - 1) * DesignRowBytes,
-                  DesignGrid.end(), 0);
+        const size_t from = static_cast<size_t>(fromRow - 1) * DesignRowBytes;
+        std::memset(DesignGrid.data() + from, 0, DesignGrid.size() - from);
     }
 }
 

@@ -1,6 +1,8 @@
 #include "model/drawdown.h"
 
-#include <map>
+#include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace hm {
 
@@ -94,56 +96,219 @@ bool WarpOnTop(const Draft& d, int pick, int end) {
 
 // ---- row evaluator ----
 
-namespace {
-inline int PairKey(GroundPair p) {
-    return p.a * 64 + p.b;
-}
-} // namespace
-
-DrawdownRows::DrawdownRows(const Draft& d) : draft_(d) {
-    if (d.DesignMode) return;
-    std::map<int, uint16_t> pairIndex;
-    pairOfEnd_.resize(MaxEnds);
-    patternShaftOfEnd_.resize(MaxEnds);
+DrawdownRows::DrawdownRows(const Draft& d, Rule rule)
+    : draft_(d), design_(rule == Rule::ModeAware && d.DesignMode) {
+    if (design_) return;
     for (int e = 1; e <= MaxEnds; ++e) {
         const GroundPair p = EndPair(d, e);
-        auto [it, inserted] =
-            pairIndex.try_emplace(PairKey(p), static_cast<uint16_t>(pairs_.size()));
-        if (inserted) pairs_.emplace_back(static_cast<uint8_t>(p.a), static_cast<uint8_t>(p.b));
-        pairOfEnd_[static_cast<size_t>(e - 1)] = static_cast<uint16_t>(it->second * 3);
-        patternShaftOfEnd_[static_cast<size_t>(e - 1)] = static_cast<uint8_t>(PatternShaftOf(d, e));
+        const int ps = PatternShaftOf(d, e);
+        const uint64_t bit = uint64_t{1} << ((e - 1) & 63);
+        const size_t w = static_cast<size_t>((e - 1) >> 6);
+        if (p.a) AddEnd(shaftA_[static_cast<size_t>(p.a)], e);
+        if (p.b) AddEnd(shaftB_[static_cast<size_t>(p.b)], e);
+        if (p.Acts()) groundThreaded_[w] |= bit;
+        if (ps) {
+            AddEnd(patternShaft_[static_cast<size_t>(ps)], e);
+            patternThreaded_[w] |= bit;
+        }
+    }
+    for (int s = 1; s <= MaxShafts; ++s) {
+        if (!shaftA_[static_cast<size_t>(s)].empty()) usedA_.push_back(s);
+        if (!shaftB_[static_cast<size_t>(s)].empty()) usedB_.push_back(s);
+    }
+}
+
+void DrawdownRows::AddEnd(SparseMask& m, int end) {
+    const auto w = static_cast<uint16_t>((end - 1) >> 6);
+    const uint64_t bit = uint64_t{1} << ((end - 1) & 63);
+    m.dense[w] |= bit;
+    if (m.spans.empty() || m.spans.back().word != w)
+        m.spans.push_back({w, bit});
+    else
+        m.spans.back().bits |= bit;
+}
+
+void DrawdownRows::OrInto(const SparseMask& m, int w0, int w1, Row& acc) {
+    const auto& spans = m.spans;
+    if (spans.empty()) return;
+    if (spans.size() * 4 > static_cast<size_t>(w1 - w0 + 1)) {
+        for (int w = w0; w <= w1; ++w)
+            acc[static_cast<size_t>(w)] |= m.dense[static_cast<size_t>(w)];
+        return;
+    }
+    auto it = spans.begin();
+    if (w0 > it->word)
+        it = std::lower_bound(spans.begin(), spans.end(), w0,
+                              [](const Span& s, int w) { return s.word < w; });
+    for (; it != spans.end() && it->word <= w1; ++it) acc[it->word] |= it->bits;
+}
+
+void DrawdownRows::DesignRow(int pick, int w0, int w1, Row& up) const {
+    const Draft& d = draft_;
+    const uint64_t sinking = d.SinkingShed ? ~uint64_t{0} : 0;
+    constexpr int designWords = (DesignSize + 63) / 64;
+    const uint8_t* bytes = pick >= 1 && pick <= DesignSize ? d.DesignRow(pick) : nullptr;
+    for (int w = w0; w <= w1; ++w) {
+        uint64_t bits = 0;
+        if (bytes && w < designWords) {
+            const int first = w * 8;
+            const int last = std::min(first + 8, DesignRowBytes);
+            for (int b = last - 1; b >= first; --b) bits = (bits << 8) | bytes[b];
+        }
+        // Cells beyond the picture read as empty.
+        up[static_cast<size_t>(w)] = bits ^ sinking;
+    }
+}
+
+void DrawdownRows::AbsoluteRow(int pick, int w0, int w1, Row& up) const {
+    if (design_) {
+        DesignRow(pick, w0, w1, up);
+        return;
+    }
+    if (pick < 1 || pick > MaxPicks) {
+        ComputeRow(pick, w0, w1, up);
+        return;
+    }
+    // Picks with the same treadles and lifts weave the same row: drafts repeat,
+    // so rows already computed over the same ends are copied.
+    const Draft& d = draft_;
+    const GroundPair treadles = PickPair(d, pick);
+    RowKey key{};
+    key[0] = static_cast<uint8_t>(treadles.a);
+    key[1] = static_cast<uint8_t>(treadles.b);
+    if (d.PatternThreadingOn) std::memcpy(key.data() + 2, d.LiftplanRow(pick), LiftplanRowBytes);
+    if (w0 != cachedW0_ || w1 != cachedW1_) {
+        cache_.clear();
+        cachedW0_ = w0;
+        cachedW1_ = w1;
+    }
+    const size_t n = static_cast<size_t>(w1 - w0 + 1);
+    if (auto it = cache_.find(key); it != cache_.end()) {
+        std::copy(it->second.begin(), it->second.end(), up.begin() + w0);
+        return;
+    }
+    ComputeRow(pick, w0, w1, up);
+    if (cache_.size() < MaxCachedRows)
+        cache_.emplace(key, std::vector<uint64_t>(
+                                up.begin() + w0, up.begin() + w0 + static_cast<std::ptrdiff_t>(n)));
+}
+
+size_t DrawdownRows::RowKeyHash::operator()(const RowKey& k) const {
+    uint64_t h = 14695981039346656037ull; // FNV-1a
+    for (uint8_t b : k) h = (h ^ b) * 1099511628211ull;
+    return static_cast<size_t>(h);
+}
+
+void DrawdownRows::ComputeRow(int pick, int w0, int w1, Row& up) const {
+    const Draft& d = draft_;
+    const bool s = d.SinkingShed;
+    if (pick < 1 || pick > MaxPicks) {
+        // No treadles and no lifts: pattern ends sink in a sinking shed.
+        for (int w = w0; w <= w1; ++w)
+            up[static_cast<size_t>(w)] = s ? patternThreaded_[static_cast<size_t>(w)] : 0;
+        return;
+    }
+    Row lifted{};
+    if (d.PatternThreadingOn) {
+        const uint8_t* row = d.LiftplanRow(pick);
+        for (int half = 0; half < 2; ++half) {
+            uint64_t liftedShafts = 0;
+            for (int b = 7; b >= 0; --b) liftedShafts = (liftedShafts << 8) | row[half * 8 + b];
+            for (; liftedShafts; liftedShafts &= liftedShafts - 1) {
+                const int c = half * 64 + std::countr_zero(liftedShafts) + 1;
+                const SparseMask& m = patternShaft_[static_cast<size_t>(c)];
+                if (!m.empty()) OrInto(m, w0, w1, lifted);
+            }
+        }
+    }
+    const GroundPair treadles = PickPair(d, pick);
+    if (!treadles.Acts()) {
+        // Every end follows its pattern shaft alone.
+        for (int w = w0; w <= w1; ++w) {
+            const auto i = static_cast<size_t>(w);
+            up[i] = s ? (patternThreaded_[i] & ~lifted[i]) : lifted[i];
+        }
+        return;
+    }
+    // Shafts whose applicable cells include a ground tie (rising: any cell 1;
+    // sinking: any cell other than 1) and those with a pattern tie.
+    Row ground{}, pattern{};
+    auto visit = [&](const std::array<SparseMask, MaxShafts + 1>& masks,
+                     const std::vector<int>& used, const TieupBlock& withA,
+                     const TieupBlock& withB) {
+        for (int sh : used) {
+            bool groundTie = false, patternTie = false;
+            for (int k = 0; k < 2; ++k) {
+                const int t = k == 0 ? treadles.a : treadles.b;
+                if (!t) continue;
+                const uint8_t cell = (k == 0 ? withA : withB)(sh, t);
+                groundTie |= (cell == TieGround) != s;
+                patternTie |= cell == TiePattern;
+            }
+            const SparseMask& m = masks[static_cast<size_t>(sh)];
+            if (groundTie) OrInto(m, w0, w1, ground);
+            if (patternTie) OrInto(m, w0, w1, pattern);
+        }
+    };
+    visit(shaftA_, usedA_, d.TieupAA, d.TieupAB);
+    visit(shaftB_, usedB_, d.TieupBA, d.TieupBB);
+    for (int w = w0; w <= w1; ++w) {
+        const auto i = static_cast<size_t>(w);
+        const uint64_t alone = ~groundThreaded_[i]; // ends the ground level does not reach
+        if (s)
+            up[i] = (ground[i] & ~(lifted[i] & pattern[i])) |
+                    (patternThreaded_[i] & ~lifted[i] & alone);
+        else
+            up[i] = ground[i] | (lifted[i] & (pattern[i] | alone));
+    }
+}
+
+void DrawdownRows::WarpOnTopBits(int pick, int firstEnd, int count, uint64_t* out) const {
+    if (count <= 0) return;
+    const int outWords = (count + 63) / 64;
+    std::fill(out, out + outWords, uint64_t{0});
+    // Ends within 1..MaxEnds; the rest stays 0 (or the picture's empty value).
+    const int lo = std::max(firstEnd, 1);
+    const int hi = std::min(firstEnd + count - 1, MaxEnds);
+    Row up{};
+    if (lo <= hi) AbsoluteRow(pick, (lo - 1) >> 6, (hi - 1) >> 6, up);
+    for (int k = 0; k < count;) {
+        const int e = firstEnd + k;
+        if (e < lo || e > hi) {
+            // Outside the capacity: weft on top, or an empty picture cell.
+            if (design_ && draft_.SinkingShed) out[k >> 6] |= uint64_t{1} << (k & 63);
+            ++k;
+            continue;
+        }
+        // Copy as many bits as fit both the source and the target word.
+        const int srcBit = (e - 1) & 63, dstBit = k & 63;
+        const int n = std::min({64 - srcBit, 64 - dstBit, hi - e + 1});
+        const uint64_t mask = n == 64 ? ~uint64_t{0} : ((uint64_t{1} << n) - 1);
+        const uint64_t bits = (up[static_cast<size_t>((e - 1) >> 6)] >> srcBit) & mask;
+        out[k >> 6] |= bits << dstBit;
+        k += n;
     }
 }
 
 void DrawdownRows::WarpOnTopRow(int pick, int firstEnd, int count, uint8_t* out) const {
-    const Draft& d = draft_;
-    if (d.DesignMode) {
-        const uint8_t sinking = d.SinkingShed ? 1 : 0;
-        for (int k = 0; k < count; ++k)
-            out[k] = static_cast<uint8_t>((DesignBit(d, pick, firstEnd + k) ? 1 : 0) ^ sinking);
-        return;
+    if (count <= 0) return;
+    thread_local std::vector<uint64_t> bits;
+    bits.resize(static_cast<size_t>((count + 63) / 64));
+    WarpOnTopBits(pick, firstEnd, count, bits.data());
+    // Eight cells at a time through a table of the 256 byte patterns.
+    static const auto spread = [] {
+        std::array<std::array<uint8_t, 8>, 256> t{};
+        for (size_t b = 0; b < 256; ++b)
+            for (size_t i = 0; i < 8; ++i) t[b][i] = static_cast<uint8_t>((b >> i) & 1);
+        return t;
+    }();
+    int k = 0;
+    for (; k + 8 <= count; k += 8) {
+        const auto byte = (bits[static_cast<size_t>(k >> 6)] >> (k & 63)) & 0xFF;
+        std::memcpy(out + k, spread[static_cast<size_t>(byte)].data(), 8);
     }
-    // One result per (end shaft pair, pattern state) for this pick's treadles.
-    const GroundPair treadles = PickPair(d, pick);
-    thread_local std::vector<uint8_t> warpUp;
-    warpUp.resize(pairs_.size() * 3);
-    for (size_t i = 0; i < pairs_.size(); ++i) {
-        const GroundPair shafts{pairs_[i].first, pairs_[i].second};
-        for (int st = 0; st < 3; ++st)
-            warpUp[i * 3 + static_cast<size_t>(st)] =
-                Rule(d, shafts, treadles, static_cast<PatternState>(st)) ? 0 : 1;
-    }
-    // Pattern state by pattern shaft for this pick.
-    uint8_t stateOfShaft[MaxPatternShafts + 1];
-    stateOfShaft[0] = NoPatternShaft;
-    const uint8_t* row = d.LiftplanRow(pick);
-    for (int c = 1; c <= MaxPatternShafts; ++c)
-        stateOfShaft[c] = ((row[(c - 1) >> 3] >> ((c - 1) & 7)) & 1) ? Lifted : NotLifted;
-
-    const uint16_t* pairBase = pairOfEnd_.data() + (firstEnd - 1);
-    const uint8_t* shaftOf = patternShaftOfEnd_.data() + (firstEnd - 1);
-    const uint8_t* table = warpUp.data();
-    for (int k = 0; k < count; ++k) out[k] = table[pairBase[k] + stateOfShaft[shaftOf[k]]];
+    for (; k < count; ++k)
+        out[k] = static_cast<uint8_t>((bits[static_cast<size_t>(k >> 6)] >> (k & 63)) & 1);
 }
 
 } // namespace hm

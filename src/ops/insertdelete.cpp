@@ -1,21 +1,12 @@
 #include "ops/insertdelete.h"
 
-#include <vector>
+#include "ops/bitrows.h"
+#include "ops/boundedcounts.h"
+#include "ops/gaps.h"
 
 namespace hm {
 
 namespace {
-
-// Moves entries of a 1-based array so that `count` slots open at `from`,
-// within 1..size; entries pushed beyond `size` are lost.
-template <typename Array> void OpenGap(Array& a, int from, int count, int size) {
-    for (int i = size; i >= from + count; --i) a[i] = a[i - count];
-}
-
-// Closes the slots from..from+k-1 within 1..size (the tail is left as it was).
-template <typename Array> void CloseGap(Array& a, int from, int k, int size) {
-    for (int i = from; i <= size - k; ++i) a[i] = a[i + k];
-}
 
 // Liftplan rows behave like one array of 16-byte elements.
 struct LiftplanRows {
@@ -31,19 +22,11 @@ struct LiftplanRows {
     Row operator[](int pick) { return Row{d, pick}; }
 };
 
-// Orders from..to and cuts `to` at the size; returns false when nothing lies inside.
-bool DeletionRange(int& from, int& to, int size) {
-    if (to < from) std::swap(from, to);
-    from = std::max(from, 1);
-    to = std::min(to, size);
-    return from <= to;
-}
-
 } // namespace
 
-void InsertEnds(Draft& d, int from, int count, EndArrays arrays) {
-    const int size = std::min(d.Ends, MaxEnds);
-    if (from < 1 || from > size || count < 1) return;
+StructureChange InsertEnds(Draft& d, int from, int count, EndArrays arrays) {
+    const int size = EndCount(d);
+    if (from < 1 || from > size || count < 1) return StructureChange::Unchanged();
     count = std::min(count, size - from + 1);
     const uint8_t colour = d.WarpColors[from];
     if (arrays.patternThreading) OpenGap(d.PatternThreading, from, count, size);
@@ -56,11 +39,12 @@ void InsertEnds(Draft& d, int from, int count, EndArrays arrays) {
         if (arrays.threadingB) d.ThreadingB[e] = 0;
         if (arrays.warpColors) d.WarpColors[e] = colour;
     }
+    return StructureChange::Changed();
 }
 
-void DeleteEnds(Draft& d, int from, int to, EndArrays arrays) {
-    const int size = std::min(d.Ends, MaxEnds);
-    if (!DeletionRange(from, to, size)) return;
+StructureChange DeleteEnds(Draft& d, int from, int to, EndArrays arrays) {
+    const int size = EndCount(d);
+    if (!OrderedRange(from, to, size)) return StructureChange::Unchanged();
     const int k = to - from + 1;
     if (arrays.patternThreading) CloseGap(d.PatternThreading, from, k, size);
     if (arrays.threadingA) CloseGap(d.ThreadingA, from, k, size);
@@ -71,11 +55,12 @@ void DeleteEnds(Draft& d, int from, int to, EndArrays arrays) {
         if (arrays.threadingA) d.ThreadingA[e] = 0;
         if (arrays.threadingB) d.ThreadingB[e] = 0;
     }
+    return StructureChange::Changed();
 }
 
-void InsertPicks(Draft& d, int from, int count, PickArrays arrays) {
-    const int size = std::min(d.Picks, MaxPicks);
-    if (from < 1 || from > size || count < 1) return;
+StructureChange InsertPicks(Draft& d, int from, int count, PickArrays arrays) {
+    const int size = PickCount(d);
+    if (from < 1 || from > size || count < 1) return StructureChange::Unchanged();
     count = std::min(count, size - from + 1);
     const uint8_t colour = d.WeftColors[from];
     LiftplanRows rows{d};
@@ -89,11 +74,12 @@ void InsertPicks(Draft& d, int from, int count, PickArrays arrays) {
         if (arrays.treadlingB) d.TreadlingB[p] = 0;
         if (arrays.weftColors) d.WeftColors[p] = colour;
     }
+    return StructureChange::Changed();
 }
 
-void DeletePicks(Draft& d, int from, int to, PickArrays arrays) {
-    const int size = std::min(d.Picks, MaxPicks);
-    if (!DeletionRange(from, to, size)) return;
+StructureChange DeletePicks(Draft& d, int from, int to, PickArrays arrays) {
+    const int size = PickCount(d);
+    if (!OrderedRange(from, to, size)) return StructureChange::Unchanged();
     const int k = to - from + 1;
     LiftplanRows rows{d};
     if (arrays.liftplan) CloseGap(rows, from, k, size);
@@ -105,67 +91,55 @@ void DeletePicks(Draft& d, int from, int to, PickArrays arrays) {
         if (arrays.treadlingA) d.TreadlingA[p] = 0;
         if (arrays.treadlingB) d.TreadlingB[p] = 0;
     }
+    return StructureChange::Changed();
 }
 
-namespace {
+// In Design mode the picture moves by `count` in one shift, which gives the same
+// picture as moving it one column or row at a time.
 
-// Shifts the bits of one picture row from column `from` on by `count` places
-// to the right (positive) or left (negative) within 1..2400; vacated cells clear.
-void ShiftRowBits(Draft& d, int row, int from, int count) {
-    std::vector<bool> bits(DesignSize + 1);
-    for (int c = from; c <= DesignSize; ++c) bits[static_cast<size_t>(c)] = d.GetDesignCell(row, c);
-    for (int c = from; c <= DesignSize; ++c) {
-        const int source = c - count;
-        const bool value =
-            source >= from && source <= DesignSize && bits[static_cast<size_t>(source)];
-        d.SetDesignCell(row, c, value);
-    }
-}
-
-} // namespace
-
-void DesignInsertEnds(Draft& d, int from, int count) {
-    if (from < 1 || from > DesignSize || count < 1) return;
+StructureChange DesignInsertEnds(Draft& d, int from, int count) {
+    if (from < 1 || from > DesignSize || count < 1) return StructureChange::Unchanged();
     count = std::min(count, DesignSize + 1 - from);
-    for (int r = 1; r <= DesignSize; ++r) ShiftRowBits(d, r, from, count);
+    OpenBitGaps(d.DesignRow(1), DesignRowBytes, DesignSize, DesignSize, from, count);
     const uint8_t colour = d.WarpColors[from];
     OpenGap(d.WarpColors, from, count, DesignSize);
     for (int e = from; e < from + count; ++e) d.WarpColors[e] = colour;
+    return StructureChange::Changed();
 }
 
-void DesignDeleteEnds(Draft& d, int from, int to) {
-    if (!DeletionRange(from, to, DesignSize)) return;
+StructureChange DesignDeleteEnds(Draft& d, int from, int to) {
+    if (!OrderedRange(from, to, DesignSize)) return StructureChange::Unchanged();
     const int k = to - from + 1;
-    for (int r = 1; r <= DesignSize; ++r) {
-        // Columns from+k.. move onto from..; the last k columns clear.
-        std::vector<bool> bits(DesignSize + 1);
-        for (int c = from; c <= DesignSize; ++c)
-            bits[static_cast<size_t>(c)] = d.GetDesignCell(r, c);
-        for (int c = from; c <= DesignSize; ++c)
-            d.SetDesignCell(r, c, c + k <= DesignSize && bits[static_cast<size_t>(c + k)]);
-    }
+    CloseBitGaps(d.DesignRow(1), DesignRowBytes, DesignSize, DesignSize, from, k);
+    // One column at a time, end 2400 keeps its colour and lends it to the end below.
+    const uint8_t last = d.WarpColors[DesignSize];
     CloseGap(d.WarpColors, from, k, DesignSize);
+    for (int e = DesignSize - k + 1; e <= DesignSize; ++e) d.WarpColors[e] = last;
+    return StructureChange::Changed();
 }
 
-void DesignInsertPicks(Draft& d, int from, int count) {
-    if (from < 1 || from > DesignSize || count < 1) return;
+StructureChange DesignInsertPicks(Draft& d, int from, int count) {
+    if (from < 1 || from > DesignSize || count < 1) return StructureChange::Unchanged();
     count = std::min(count, DesignSize + 1 - from);
-    for (int r = DesignSize; r >= from + count; --r)
-        std::memcpy(d.DesignRow(r), d.DesignRow(r - count), DesignRowBytes);
-    for (int r = from; r < from + count; ++r) std::memset(d.DesignRow(r), 0, DesignRowBytes);
+    const auto moved = static_cast<size_t>(DesignSize + 1 - from - count) * DesignRowBytes;
+    if (moved > 0) std::memmove(d.DesignRow(from + count), d.DesignRow(from), moved);
+    std::memset(d.DesignRow(from), 0, static_cast<size_t>(count) * DesignRowBytes);
     const uint8_t colour = d.WeftColors[from];
     OpenGap(d.WeftColors, from, count, DesignSize);
     for (int p = from; p < from + count; ++p) d.WeftColors[p] = colour;
+    return StructureChange::Changed();
 }
 
-void DesignDeletePicks(Draft& d, int from, int to) {
-    if (!DeletionRange(from, to, DesignSize)) return;
+StructureChange DesignDeletePicks(Draft& d, int from, int to) {
+    if (!OrderedRange(from, to, DesignSize)) return StructureChange::Unchanged();
     const int k = to - from + 1;
-    for (int r = from; r <= DesignSize - k; ++r)
-        std::memcpy(d.DesignRow(r), d.DesignRow(r + k), DesignRowBytes);
-    for (int r = DesignSize - k + 1; r <= DesignSize; ++r)
-        std::memset(d.DesignRow(r), 0, DesignRowBytes);
+    const auto moved = static_cast<size_t>(DesignSize - to) * DesignRowBytes;
+    if (moved > 0) std::memmove(d.DesignRow(from), d.DesignRow(to + 1), moved);
+    std::memset(d.DesignRow(DesignSize - k + 1), 0, static_cast<size_t>(k) * DesignRowBytes);
+    const uint8_t last = d.WeftColors[DesignSize];
     CloseGap(d.WeftColors, from, k, DesignSize);
+    for (int p = DesignSize - k + 1; p <= DesignSize; ++p) d.WeftColors[p] = last;
+    return StructureChange::Changed();
 }
 
 } // namespace hm

@@ -26,7 +26,15 @@ std::vector<AddedTable>& AddedTables() {
     // join), so that the added ones are destroyed first at exit.
     GeneralMessages();
     DraftingMessages();
-    static std::vector<AddedTable> tables;
+    static std::vector<AddedTable> tables = [] {
+        // The core's own message tables: printing and export, and exchanging
+        // drafts with other programs.
+        std::vector<AddedTable> core;
+        for (const char* name : {"output", "exchange"})
+            core.push_back({QString::fromLatin1(name),
+                            std::make_unique<MessageComponent>(QString::fromLatin1(name))});
+        return core;
+    }();
     return tables;
 }
 

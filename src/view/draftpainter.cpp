@@ -1,6 +1,9 @@
 #include "view/draftpainter.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <type_traits>
 #include <vector>
 
 #include "view/viewareas.h"
@@ -29,7 +32,9 @@ DraftPainter::DraftPainter(Canvas& canvas, const Draft& d, const DraftLayout& la
     }
 }
 
-DraftPainter::~DraftPainter() = default;
+DraftPainter::~DraftPainter() {
+    FlushClear();
+}
 
 // ---- helpers ----
 
@@ -82,12 +87,12 @@ int DraftPainter::RowPassLimit() const {
 
 // ---- grids ----
 
-void DraftPainter::Grid(const CellBlock& b, int cols, QRgb colour) {
+void DraftPainter::Grid(const CellBlock& b, int cols, QRgb colour, bool verticals) {
     if (!b.shown || cols <= 0 || b.rows <= 0) return;
     const int cw = layout_.cellW, ch = layout_.cellH;
     const int x = layout_.CellX(b.u), y = layout_.CellY(b.v);
     for (int k = 0; k <= b.rows; ++k) c_.HLine(x, x + cols * cw + 1, y + k * ch, colour);
-    for (int k = 0; k <= cols; ++k) c_.VLine(x + k * cw, y, y + b.rows * ch + 1, colour);
+    if (verticals) c_.VLines(x, cw, cols + 1, y, y + b.rows * ch + 1, colour);
 }
 
 void DraftPainter::ConnectorLines(QRgb colour) {
@@ -105,11 +110,12 @@ void DraftPainter::ConnectorLines(QRgb colour) {
 }
 
 void DraftPainter::PaintGrids(QRgb colour) {
+    FlushClear();
     const DraftLayout& l = layout_;
     if (l.designMode) {
         Grid(l.warpBar, l.warpBar.cols, colour);
         Grid(l.weftBar, 1, colour);
-        if (l.geometry.designGridStyle) Grid(l.drawdown, l.drawdown.cols, colour);
+        if (l.geometry.designGridStyle) Grid(l.drawdown, l.drawdown.cols, colour, !gridInRows_);
         return;
     }
     if (l.showThreading) {
@@ -121,7 +127,8 @@ void DraftPainter::PaintGrids(QRgb colour) {
     for (ViewArea a : kTreadlings) Grid(l.Block(a), l.Block(a).cols, colour);
     Grid(l.liftplan, l.liftplanWidth, colour);
     Grid(l.weftBar, 1, colour);
-    if (d_.DrawdownStyle == DrawdownStyleKind::Grid) Grid(l.drawdown, l.drawdown.cols, colour);
+    if (d_.DrawdownStyle == DrawdownStyleKind::Grid)
+        Grid(l.drawdown, l.drawdown.cols, colour, !gridInRows_);
 }
 
 // ---- marks ----
@@ -153,36 +160,42 @@ void DraftPainter::PaintTieupValue(int u, int v, int value) {
 }
 
 void DraftPainter::PaintThreadingCell(ViewArea threading, int i, bool on) {
+    FlushClear();
     const auto* arr = ThreadingArray(threading);
     if (!arr || !EndValid(i)) return;
     PaintThreadingCellAt(threading, i, (*arr)[End(i)], on);
 }
 
 void DraftPainter::PaintThreadingCellAt(ViewArea threading, int i, int shaft, bool on) {
+    FlushClear();
     if (!ThreadingArray(threading) || !AreaShown(threading) || !EndValid(i)) return;
     if (shaft < 1 || shaft > layout_.ShaftCount(threading)) return;
     PaintMark(layout_.EndColumn(i), layout_.ShaftRow(threading, shaft), on);
 }
 
 void DraftPainter::PaintTreadlingCell(ViewArea treadling, int j, bool on) {
+    FlushClear();
     const auto* arr = TreadlingArray(treadling);
     if (!arr || !PickValid(j)) return;
     PaintTreadlingCellAt(treadling, j, (*arr)[Pick(j)], on);
 }
 
 void DraftPainter::PaintTreadlingCellAt(ViewArea treadling, int j, int treadle, bool on) {
+    FlushClear();
     if (!TreadlingArray(treadling) || !AreaShown(treadling) || !PickValid(j)) return;
     if (treadle < 1 || treadle > layout_.TreadleCount(treadling)) return;
     PaintMark(layout_.TreadleColumn(treadling, treadle), layout_.PickRow(j), on);
 }
 
 void DraftPainter::PaintLiftplanCell(int j, int column, bool on) {
+    FlushClear();
     if (!layout_.liftplan.shown || !PickValid(j)) return;
     if (column < 1 || column > layout_.liftplanWidth) return;
     PaintMark(layout_.TreadleColumn(ViewArea::Liftplan, column), layout_.PickRow(j), on);
 }
 
 void DraftPainter::PaintTieupCell(TieupKind kind, int shaft, int treadle, int value) {
+    FlushClear();
     const ViewArea area = AreaOfTieup(kind);
     if (!AreaShown(area)) return;
     if (shaft < 1 || shaft > layout_.ShaftCount(area)) return;
@@ -191,11 +204,13 @@ void DraftPainter::PaintTieupCell(TieupKind kind, int shaft, int treadle, int va
 }
 
 void DraftPainter::PaintWarpBarCell(int i) {
+    FlushClear();
     if (!layout_.warpBar.shown || !EndValid(i)) return;
     c_.Fill(layout_.InteriorRect(layout_.EndColumn(i), layout_.warpBar.v), WarpColour(End(i)));
 }
 
 void DraftPainter::PaintWeftBarCell(int j) {
+    FlushClear();
     if (!layout_.weftBar.shown || !PickValid(j)) return;
     c_.Fill(layout_.InteriorRect(layout_.weftBar.u, layout_.PickRow(j)), WeftColour(Pick(j)));
 }
@@ -227,11 +242,13 @@ void DraftPainter::PaintLiftplanRow(int j, bool marksOnly) {
 }
 
 void DraftPainter::EraseThreadingMarks(ViewArea threading) {
+    FlushClear();
     if (layout_.designMode || !AreaShown(threading)) return;
     for (int i = 1; i <= layout_.visibleEnds; ++i) PaintThreadingCell(threading, i, false);
 }
 
 void DraftPainter::EraseTreadlingMarks(ViewArea treadling) {
+    FlushClear();
     if (layout_.designMode || !AreaShown(treadling)) return;
     for (int j = 1; j <= layout_.visiblePicks; ++j) PaintTreadlingCell(treadling, j, false);
 }
@@ -296,9 +313,114 @@ bool DraftPainter::CanRepeatRows() const {
     return !ThreadStyle() && c_.RowPointer(0) != nullptr;
 }
 
+bool DraftPainter::GridInRows() const {
+    const bool interior = layout_.designMode ? layout_.geometry.designGridStyle
+                                             : d_.DrawdownStyle == DrawdownStyleKind::Grid;
+    // Every visible row must be written for the grid's columns to be complete.
+    return interior && CanRepeatRows() && layout_.firstPick + layout_.visiblePicks <= MaxPicks;
+}
+
+void DraftPainter::WriteDrawdownRow(int j, int count) {
+    const DraftLayout& l = layout_;
+    const int v = l.PickRow(j);
+    const PixelRect cell = DrawdownCellRect(0, v);
+    const int top = std::max(cell.y, 0), bottom = std::min(cell.bottom(), c_.height());
+    if (top >= bottom || l.visibleEnds <= 0) return;
+    if (warpOfColumn_.empty()) {
+        warpOfColumn_.resize(static_cast<size_t>(l.visibleEnds) + 1);
+        for (int i = 1; i <= l.visibleEnds && EndValid(i); ++i)
+            warpOfColumn_[static_cast<size_t>(i)] = WarpColour(End(i));
+    }
+    thread_local std::vector<uint64_t> up;
+    up.assign(static_cast<size_t>(count + 63) / 64 + 1, 0);
+    const int pick = Pick(j);
+    if (count > 0) Rows().WarpOnTopBits(pick, l.firstEnd + 1, count, up.data());
+    const QRgb weft = WeftColour(pick);
+
+    const int cw = l.cellW, dx = cell.x - l.CellX(0), w = cell.w;
+    const int left = l.CellX(l.drawdown.u), right = l.CellX(l.drawdown.u + l.visibleEnds) + 1;
+    const int x0 = std::max(left, 0), x1 = std::min(right, c_.width());
+    if (x0 >= x1) return;
+    QRgb* line = c_.RowPointer(top);
+    const int step = l.threadingFromRight ? -cw : cw;
+    const int firstX = l.CellX(l.EndColumn(1)); // grid line x of visible column 1
+    if (x0 != left || x1 != right) {
+        // Partly outside the canvas: every span clipped on its own.
+        auto put = [&](int x, int n, QRgb c) {
+            const int a = std::max(x, x0), b = std::min(x + n, x1);
+            if (a < b) std::fill(line + a, line + b, c);
+        };
+        int x = firstX;
+        for (int i = 1; i <= l.visibleEnds; ++i, x += step) {
+            if (gridInRows_) put(x, 1, grid_);
+            if (i > count) continue;
+            const bool warpUp = (up[static_cast<size_t>((i - 1) >> 6)] >> ((i - 1) & 63)) & 1;
+            put(x + dx, w, warpUp ? warpOfColumn_[static_cast<size_t>(i)] : weft);
+        }
+        if (gridInRows_) put(right - 1, 1, grid_);
+    } else {
+        // Colours of the row's cells in column order, eight at a time from the
+        // bits, then spread over the cell width in screen order; with the grid
+        // in the rows each cell's grid pixel goes first.
+        // From the right the cells are turned round first, so that the row is
+        // written from left to right.
+        thread_local std::vector<QRgb> colour;
+        thread_local std::vector<uint64_t> turned;
+        colour.resize(static_cast<size_t>(count) + 8);
+        const QRgb* warp = warpOfColumn_.data() + 1;
+        const uint64_t* bits = up.data();
+        if (l.threadingFromRight && count > 0) {
+            if (warpOnScreen_.size() != static_cast<size_t>(count)) {
+                warpOnScreen_.assign(warpOfColumn_.rend() - 1 - count, warpOfColumn_.rend() - 1);
+            }
+            turned.resize(up.size());
+            ReverseBits(up.data(), count, turned.data());
+            bits = turned.data();
+            warp = warpOnScreen_.data();
+        }
+        SelectColours(bits, count, warp, weft, colour.data());
+        const bool grid = gridInRows_ && dx == 1;
+        const int screenStep = l.threadingFromRight ? cw : step;
+        QRgb* cellStart = line + l.CellX(l.EndColumn(l.threadingFromRight ? count : 1)) + dx;
+        auto cells = [&](auto width, auto withGrid) {
+            QRgb* p = cellStart;
+            for (int i = 0; i < count; ++i, p += screenStep) {
+                if constexpr (withGrid) p[-1] = grid_;
+                for (int k = 0; k < width; ++k) p[k] = colour[static_cast<size_t>(i)];
+            }
+        };
+        using One = std::integral_constant<int, 1>;
+        using Two = std::integral_constant<int, 2>;
+        if (grid && w == 1)
+            cells(One{}, std::true_type{});
+        else if (grid)
+            cells(w, std::true_type{});
+        else if (w == 1)
+            cells(One{}, std::false_type{});
+        else if (w == 2)
+            cells(Two{}, std::false_type{});
+        else
+            cells(w, std::false_type{});
+        if (gridInRows_) {
+            // Grid pixels of the columns after the row pass limit, and the last line.
+            QRgb* g = line + firstX + (grid ? count * step : 0);
+            for (int i = grid ? count + 1 : 1; i <= l.visibleEnds; ++i, g += step) *g = grid_;
+            line[right - 1] = grid_;
+        }
+    }
+    c_.Touch(x0, top, x1 - x0, 1);
+    c_.RepeatRow(top, bottom - top - 1, x0, x1);
+}
+
 void DraftPainter::PaintDrawdownRowCells(int j, int limit, RowCells which, bool repeat) {
     if (!PickValid(j)) return;
     const int count = std::min(limit, std::clamp(MaxEnds - layout_.firstEnd, 0, limit));
+    // Full repaints of plain cells write whole rows; cells of the background
+    // colour are written too, which leaves the cleared canvas as it was.
+    if (repeat && CanRepeatRows() && (which == RowCells::All || which == RowCells::NotBackground)) {
+        WriteDrawdownRow(j, std::max(count, 0));
+        return;
+    }
     if (count <= 0) return;
     thread_local std::vector<uint8_t> up;
     up.resize(static_cast<size_t>(count));
@@ -372,6 +494,7 @@ void DraftPainter::PaintDrawdownRowCells(int j, int limit, RowCells which, bool 
 }
 
 void DraftPainter::PaintDrawdownColumn(int i) {
+    FlushClear();
     if (!EndValid(i)) return;
     const int end = End(i);
     const int u = layout_.EndColumn(i);
@@ -384,10 +507,12 @@ void DraftPainter::PaintDrawdownColumn(int i) {
 }
 
 void DraftPainter::PaintDrawdownRow(int j) {
+    FlushClear();
     PaintDrawdownRowCells(j, RowPassLimit(), RowCells::All);
 }
 
 void DraftPainter::PaintDesignColumn(int i) {
+    FlushClear();
     if (!layout_.designMode) {
         PaintDrawdownColumn(i);
         return;
@@ -403,6 +528,7 @@ void DraftPainter::PaintDesignColumn(int i) {
 }
 
 void DraftPainter::PaintDesignRow(int j) {
+    FlushClear();
     if (!layout_.designMode) {
         PaintDrawdownRow(j);
         return;
@@ -411,6 +537,7 @@ void DraftPainter::PaintDesignRow(int j) {
 }
 
 void DraftPainter::RepaintColumnsFrom(int i) {
+    FlushClear();
     for (int k = std::max(1, i); k <= layout_.visibleEnds && EndValid(k); ++k) {
         if (!layout_.designMode && layout_.showThreading)
             for (ViewArea a : kThreadings) PaintThreadingColumnCells(a, k);
@@ -420,6 +547,7 @@ void DraftPainter::RepaintColumnsFrom(int i) {
 }
 
 void DraftPainter::RepaintRowsFrom(int j) {
+    FlushClear();
     const int limit = RowPassLimit();
     for (int k = std::max(1, j); k <= layout_.visiblePicks && PickValid(k); ++k) {
         if (!layout_.designMode)
@@ -430,6 +558,7 @@ void DraftPainter::RepaintRowsFrom(int j) {
 }
 
 void DraftPainter::RepaintRowsWithLiftplan(int j, bool exact) {
+    FlushClear();
     const int limit = RowPassLimit();
     const RowCells which = (exact || ThreadStyle()) ? RowCells::All : RowCells::WeftOnTop;
     for (int k = std::max(1, j); k <= layout_.visiblePicks && PickValid(k); ++k) {
@@ -445,14 +574,53 @@ void DraftPainter::RepaintRowsWithLiftplan(int j, bool exact) {
 // ---- whole view ----
 
 void DraftPainter::ClearAll() {
+    // On a canvas with writable rows the clear waits for what comes next: a
+    // full repaint then skips the cells its rows overwrite anyway.
+    if (c_.RowPointer(0)) {
+        clearPending_ = true;
+        return;
+    }
     c_.Fill(0, 0, c_.width(), c_.height(), bg_);
 }
 
+void DraftPainter::FlushClear() {
+    if (!clearPending_) return;
+    clearPending_ = false;
+    c_.Fill(0, 0, c_.width(), c_.height(), bg_);
+}
+
+PixelRect DraftPainter::RowsOverwrite() const {
+    const DraftLayout& l = layout_;
+    if (!CanRepeatRows() || l.firstPick + l.visiblePicks > MaxPicks) return {};
+    const int count = std::clamp(std::min(RowPassLimit(), MaxEnds - l.firstEnd), 0, l.visibleEnds);
+    if (count <= 0 || l.visiblePicks <= 0) return {};
+    const int ua = l.EndColumn(1), ub = l.EndColumn(count);
+    const int x = l.CellX(std::min(ua, ub));
+    const int y = l.CellY(l.drawdown.v);
+    return {x, y, (std::abs(ub - ua) + 1) * l.cellW, l.visiblePicks * l.cellH};
+}
+
 void DraftPainter::Repaint(bool skipBackground) {
+    if (clearPending_) {
+        // Clear around the block of cells that the row passes write in full.
+        clearPending_ = false;
+        const PixelRect keep = RowsOverwrite();
+        const int w = c_.width(), h = c_.height();
+        if (keep.empty()) {
+            c_.Fill(0, 0, w, h, bg_);
+        } else {
+            c_.Fill(0, 0, w, keep.y, bg_);
+            c_.Fill(0, keep.bottom(), w, h - keep.bottom(), bg_);
+            c_.Fill(0, keep.y, keep.x, keep.h, bg_);
+            c_.Fill(keep.right(), keep.y, w - keep.right(), keep.h, bg_);
+        }
+    }
+    gridInRows_ = GridInRows();
     if (layout_.designMode)
         RepaintDesign(skipBackground);
     else
         RepaintDraftMode();
+    gridInRows_ = false;
 }
 
 void DraftPainter::RepaintDesign(bool skipBackground) {

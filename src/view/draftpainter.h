@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "model/drawdown.h"
 #include "view/canvas.h"
@@ -22,7 +23,8 @@ class DraftPainter {
     ~DraftPainter();
 
     // ---- whole view ----
-    // Clears the whole canvas to the background colour.
+    // Clears the whole canvas to the background colour (done at the latest by the
+    // next paint call or the destructor).
     void ClearAll();
     // Paints every area of the current mode over a cleared canvas. In Design mode
     // picture cells of the background colour are skipped unless skipBackground
@@ -59,6 +61,9 @@ class DraftPainter {
     int RowPassLimit() const;
 
   private:
+    void FlushClear();
+    // The pixels a full repaint's row passes write in full (empty if none).
+    PixelRect RowsOverwrite() const;
     bool ThreadStyle() const;
     bool EndValid(int i) const;
     bool PickValid(int j) const;
@@ -70,7 +75,7 @@ class DraftPainter {
     QRgb WarpColour(int end) const;
     QRgb WeftColour(int pick) const;
 
-    void Grid(const CellBlock& b, int cols, QRgb colour);
+    void Grid(const CellBlock& b, int cols, QRgb colour, bool verticals = true);
     void ConnectorLines(QRgb colour);
     void PaintMark(int u, int v, bool on);
     void PaintTieupValue(int u, int v, int value);
@@ -91,7 +96,13 @@ class DraftPainter {
     // on a canvas with writable rows, plain cell styles) one pixel row is painted
     // and copied down the rest of the cell height.
     void PaintDrawdownRowCells(int j, int limit, RowCells which, bool repeat = false);
+    // The full-repaint form of a plain row: its first pixel row is written
+    // straight into the image (with the drawdown grid's column pixels when
+    // gridInRows_) and copied down the cell height.
+    void WriteDrawdownRow(int j, int count);
     bool CanRepeatRows() const;
+    // Whether full repaints write the drawdown grid's vertical lines with the rows.
+    bool GridInRows() const;
     const DrawdownRows& Rows();
     void RepaintDesign(bool skipBackground);
     void RepaintDraftMode();
@@ -101,7 +112,11 @@ class DraftPainter {
     const DraftLayout& layout_;
     QRgb bg_, grid_, mark_;
     int bandW_ = 0, bandO_ = 0;
+    bool gridInRows_ = false;   // set for the length of a full repaint
+    bool clearPending_ = false; // ClearAll waits for the next paint
     std::unique_ptr<DrawdownRows> rows_;
+    std::vector<QRgb> warpOfColumn_; // warp colour of visible column i at [i]
+    std::vector<QRgb> warpOnScreen_; // the row pass's warp colours from the left
 };
 
 } // namespace hm

@@ -109,7 +109,13 @@ TEST(Cli, DumpReportsReadErrorsWithStatus2) {
 
 TEST(Cli, ConvertWritesTheFormatOfTheExtension) {
     TempFolder dir;
-    const Draft d = MakeDraft({});
+    // A draft on the pattern level alone, which an .hdm file holds as it stands.
+    Draft d = MakeDraft({});
+    d.ClearThreadingA(1);
+    d.ClearThreadingB(1);
+    d.ClearTreadlingA(1);
+    d.ClearTreadlingB(1);
+    d.ClearTieups(5);
     const QString in = dir.Path("in.hdx");
     ASSERT_TRUE(WriteCdPatternFile(d, in, true).ok);
     CliOutput o;
@@ -157,4 +163,83 @@ TEST(Cli, InfoHasOneLinePerPart) {
          {"Size:", "Pattern threading:", "Liftplan:", "Threading A:", "Threading B:",
           "Treadling A:", "Treadling B:", "Tie-ups:", "Colours:", "Palette:", "Note:"})
         EXPECT_NE(o.out.find(part), std::string::npos) << part;
+}
+
+namespace {
+
+Draft ReadHdx(const QString& path) {
+    Draft d;
+    ReadCdPatternFile(d, path, HdxComponents::All());
+    return d;
+}
+
+} // namespace
+
+TEST(Cli, ConvertReadsAndWritesWif) {
+    TempFolder dir;
+    const Draft d = MakeDraft({});
+    const QString in = dir.Path("in.hdx");
+    ASSERT_TRUE(WriteCdPatternFile(d, in, false).ok);
+    CliOutput o;
+    ASSERT_EQ(Cli({"convert", in, dir.Path("out.WIF")}, o), 0) << o.err;
+    EXPECT_TRUE(ReadAll(dir.Path("out.WIF")).startsWith("[WIF]\r\n"));
+    ASSERT_EQ(Cli({"convert", dir.Path("out.WIF"), dir.Path("back.hdx")}, o), 0) << o.err;
+    EXPECT_EQ(SameCloth(d, ReadHdx(dir.Path("back.hdx"))), "");
+    EXPECT_TRUE(o.err.empty()) << o.err;
+}
+
+TEST(Cli, HdmHoldsTheGroundAsClothOrRefusesWithoutLossy) {
+    TempFolder dir;
+    const QString wide = dir.Path("wide.hdx");
+    ASSERT_TRUE(WriteCdPatternFile(WideGroundDraft(), wide, false).ok);
+    const QString out = dir.Path("wide.hdm");
+    CliOutput refused;
+    EXPECT_EQ(Cli({"convert", wide, out}, refused), 2);
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_EQ(refused.err.rfind("error: Not written: the cloth needs more pattern shafts", 0), 0u)
+        << refused.err;
+    EXPECT_NE(refused.err.find("needed: 160"), std::string::npos);
+    CliOutput lossy;
+    EXPECT_EQ(Cli({"convert", "--lossy", wide, out}, lossy), 0) << lossy.err;
+    EXPECT_EQ(
+        lossy.err.rfind("notice: The hdm-file holds the pattern threading and liftplan only", 0),
+        0u);
+
+    // A ground weave that fits comes back from its .hdm with the same cloth.
+    DraftShape s;
+    s.patternOn = false;
+    const Draft ground = MakeDraft(s);
+    const QString in = dir.Path("ground.hdx");
+    ASSERT_TRUE(WriteCdPatternFile(ground, in, false).ok);
+    CliOutput o;
+    ASSERT_EQ(Cli({"apply", in, dir.Path("ground.hdm"), "--op", "design off"}, o), 0) << o.err;
+    EXPECT_NE(o.err.find("notice: The hdm-file holds only a pattern threading and a liftplan"),
+              std::string::npos);
+    ASSERT_EQ(Cli({"convert", dir.Path("ground.hdm"), dir.Path("back.hdx")}, o), 0);
+    EXPECT_EQ(SameCloth(ground, ReadHdx(dir.Path("back.hdx"))), "");
+}
+
+TEST(Cli, InfoReportsTheExtentOfEveryPartAndOnlyTheErrorOfABadFile) {
+    TempFolder dir;
+    Draft d;
+    d.ClearDraft();
+    d.PatternThreadingOn = false;
+    for (int e = 1; e <= 12; ++e) d.ThreadingA[e] = static_cast<uint8_t>(1 + e % 4);
+    for (int p = 1; p <= 9; ++p) d.TreadlingA[p] = static_cast<uint8_t>(1 + p % 4);
+    d.ThreadingB[15] = 1;
+    const QString path = dir.Path("ground.hdx");
+    ASSERT_TRUE(WriteCdPatternFile(d, path, false).ok);
+    CliOutput o;
+    ASSERT_EQ(Cli({"info", path}, o), 0);
+    EXPECT_NE(o.out.find("used 15 x 9\n"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("Threading A: 4 shafts, 12 ends threaded, the last 12\n"),
+              std::string::npos);
+    EXPECT_NE(o.out.find("Treadling A: 4 treadles, 9 picks treadled, the last 9\n"),
+              std::string::npos);
+
+    const QString bad = dir.Write("bad.hdx", Bytes().bs({'|', 9, 'd'}));
+    CliOutput e;
+    EXPECT_EQ(Cli({"info", bad}, e), 2);
+    EXPECT_TRUE(e.out.empty()) << e.out;
+    EXPECT_EQ(e.err, "error: File Read Error: Incompatible file version.\n");
 }

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <random>
 
+#include "model/drawdown.h"
+
 namespace hmtest {
 
 Bytes HdmHeader(int version, int shafts, int width, int ends, int picks) {
@@ -104,6 +106,60 @@ hm::Draft MakeDraft(const DraftShape& s) {
                 d.SetDesignCell(r, c, pick(0, 3) == 0);
     }
     return d;
+}
+
+std::vector<DraftShape> ClothShapes() {
+    std::vector<DraftShape> shapes;
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        DraftShape s;
+        s.ends = 45, s.picks = 37, s.seed = seed;
+        shapes.push_back(s);
+        s.sinking = true;
+        shapes.push_back(s);
+        s.sinking = seed % 2, s.threadingB = false;
+        shapes.push_back(s);
+        s.threadingB = true, s.treadlingB = false;
+        shapes.push_back(s);
+        s.patternOn = false, s.treadlingB = true;
+        shapes.push_back(s);
+        s.threadingB = s.treadlingB = false;
+        shapes.push_back(s);
+        s.sinking = !s.sinking;
+        shapes.push_back(s);
+        s = {}, s.ends = 30, s.picks = 25, s.design = true, s.sinking = seed == 2, s.seed = seed;
+        shapes.push_back(s);
+    }
+    return shapes;
+}
+
+std::string DescribeShape(const DraftShape& s) {
+    return "seed " + std::to_string(s.seed) + (s.sinking ? " sinking" : " rising") +
+           (s.patternOn ? " pattern" : "") + (s.threadingB ? " threadingB" : "") +
+           (s.treadlingB ? " treadlingB" : "") + (s.design ? " design" : "");
+}
+
+hm::Draft WideGroundDraft() {
+    hm::Draft d;
+    d.ClearDraft();
+    d.Ends = d.Picks = 160;
+    d.ShaftsA = d.TreadlesA = 32;
+    d.ShaftsB = d.TreadlesB = 5;
+    for (int i = 1; i <= 160; ++i) {
+        d.ThreadingA[i] = d.TreadlingA[i] = static_cast<uint8_t>(1 + (i - 1) % 32);
+        d.ThreadingB[i] = d.TreadlingB[i] = static_cast<uint8_t>(1 + (i - 1) / 32);
+    }
+    for (int s = 1; s <= 32; ++s) d.TieupAA(s, s) = hm::TieGround;
+    for (int s = 1; s <= 5; ++s) d.TieupBB(s, s) = hm::TieGround;
+    return d;
+}
+
+std::string SameCloth(const hm::Draft& a, const hm::Draft& b) {
+    const int ends = std::max(a.Ends, b.Ends), picks = std::max(a.Picks, b.Picks);
+    for (int p = 1; p <= picks; ++p)
+        for (int e = 1; e <= ends; ++e)
+            if (hm::WarpOnTop(a, p, e) != hm::WarpOnTop(b, p, e))
+                return "pick " + std::to_string(p) + " end " + std::to_string(e);
+    return {};
 }
 
 namespace {

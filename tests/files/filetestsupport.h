@@ -78,6 +78,19 @@ struct DraftShape {
 };
 hm::Draft MakeDraft(const DraftShape& shape);
 
+// Drafts of every kind for the tests that keep the cloth: all groups, each
+// group switched off, no pattern level, a sinking shed, Design mode; tie-up
+// cells 0, 1 and 2 throughout.
+std::vector<DraftShape> ClothShapes();
+std::string DescribeShape(const DraftShape& shape);
+// A ground weave on groups A and B whose 160 ends all weave differently (an
+// end is up where either of its shafts meets the pick's treadle): more
+// distinct ends than the pattern level has shafts.
+hm::Draft WideGroundDraft();
+// The first crossing where the two drafts weave differently, over the larger
+// of their sizes; empty when the cloth is the same.
+std::string SameCloth(const hm::Draft& a, const hm::Draft& b);
+
 // Compares everything the .hdx format holds; returns a description of the
 // first difference, empty when equal.
 std::string CompareHdx(const hm::Draft& expected, const hm::Draft& actual);

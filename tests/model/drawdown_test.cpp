@@ -171,52 +171,123 @@ TEST(Drawdown, DamagedEntriesNeverReadOutsideTheTables) {
 }
 
 // The row evaluator must agree with the cell rule everywhere.
+namespace {
+
+// A random draft over all of its capacity: every group switch and both sheds
+// come from `variant`; threadings include damaged entries beyond the tables.
+std::unique_ptr<Draft> RandomDraft(std::mt19937& rng, int variant) {
+    auto d = NewDraft();
+    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    d->SinkingShed = variant & 1;
+    d->PatternThreadingOn = (variant & 2) == 0;
+    d->ThreadingBOn = (variant & 4) == 0;
+    d->TreadlingBOn = (variant & 8) == 0;
+    for (int e = 1; e <= MaxEnds; ++e) {
+        d->ThreadingA[e] = static_cast<uint8_t>(pick(3) ? pick(9) : 0);
+        d->ThreadingB[e] = static_cast<uint8_t>(pick(2) ? pick(5) : 0);
+        d->PatternThreading[e] = static_cast<uint8_t>(pick(3) ? pick(129) : 0);
+    }
+    d->ThreadingA[7] = 40; // beyond the 32 shafts of a group
+    d->PatternThreading[9] = 200;
+    for (int p = 1; p <= MaxPicks; ++p) {
+        d->TreadlingA[p] = static_cast<uint8_t>(pick(3) ? pick(9) : 0);
+        d->TreadlingB[p] = static_cast<uint8_t>(pick(2) ? pick(5) : 0);
+        for (int c = 1; c <= 128; ++c) d->SetLiftplan(p, c, pick(2));
+    }
+    d->TreadlingA[3] = 33;
+    for (int s = 1; s <= 8; ++s)
+        for (int t = 1; t <= 8; ++t)
+            for (TieupKind k : {TieupKind::AA, TieupKind::AB, TieupKind::BA, TieupKind::BB})
+                d->SetTieup(k, s, t, static_cast<uint8_t>(pick(3)));
+    return d;
+}
+
+// Checks one slice of one pick in both output forms against the cell rule.
+void ExpectSliceMatches(const DrawdownRows& rows, const Draft& d, bool draftRule, int pick,
+                        int firstEnd, int count) {
+    std::vector<uint8_t> bytes(static_cast<size_t>(count));
+    std::vector<uint64_t> bits(static_cast<size_t>((count + 63) / 64) + 1, ~uint64_t{0});
+    rows.WarpOnTopRow(pick, firstEnd, count, bytes.data());
+    rows.WarpOnTopBits(pick, firstEnd, count, bits.data());
+    for (int k = 0; k < count; ++k) {
+        const int e = firstEnd + k;
+        const bool expected = draftRule ? !WeftOnTop(d, pick, e) : WarpOnTop(d, pick, e);
+        ASSERT_EQ(bytes[static_cast<size_t>(k)] != 0, expected)
+            << "pick " << pick << " end " << e << " slice from " << firstEnd;
+        ASSERT_EQ(((bits[static_cast<size_t>(k / 64)] >> (k % 64)) & 1) != 0, expected)
+            << "bits: pick " << pick << " end " << e << " slice from " << firstEnd;
+    }
+    if (count % 64) {
+        EXPECT_EQ(bits[static_cast<size_t>(count / 64)] >> (count % 64), 0u) << "bits after count";
+    }
+}
+
+} // namespace
+
 TEST(Drawdown, RowEvaluatorMatchesTheRuleOnRandomDrafts) {
     std::mt19937 rng(1234);
-    for (int trial = 0; trial < 24; ++trial) {
-        auto d = NewDraft();
-        auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
-        d->SinkingShed = trial & 1;
-        d->PatternThreadingOn = (trial & 2) == 0;
-        d->ThreadingBOn = (trial & 4) == 0;
-        d->TreadlingBOn = (trial & 8) == 0;
-        const int ends = 300, picks = 120;
-        for (int e = 1; e <= ends; ++e) {
-            d->ThreadingA[e] = static_cast<uint8_t>(pick(3) ? pick(9) : 0);
-            d->ThreadingB[e] = static_cast<uint8_t>(pick(2) ? pick(5) : 0);
-            d->PatternThreading[e] = static_cast<uint8_t>(pick(3) ? pick(129) : 0);
+    for (int variant = 0; variant < 16; ++variant) {
+        auto d = RandomDraft(rng, variant);
+        for (bool draftRule : {false, true}) {
+            const DrawdownRows rows(*d, draftRule ? DrawdownRows::Rule::DraftRule
+                                                  : DrawdownRows::Rule::ModeAware);
+            // Whole rows, then slices at unaligned starts and up to the last end.
+            for (int p = 1; p <= 40; ++p) ExpectSliceMatches(rows, *d, draftRule, p, 1, 300);
+            for (int p : {1, 3, 77, MaxPicks}) {
+                ExpectSliceMatches(rows, *d, draftRule, p, 1, MaxEnds);
+                ExpectSliceMatches(rows, *d, draftRule, p, 63, 130);
+                ExpectSliceMatches(rows, *d, draftRule, p, MaxEnds - 70, 71);
+                ExpectSliceMatches(rows, *d, draftRule, p, 4000 + p % 64, 1);
+            }
         }
-        for (int p = 1; p <= picks; ++p) {
-            d->TreadlingA[p] = static_cast<uint8_t>(pick(3) ? pick(9) : 0);
-            d->TreadlingB[p] = static_cast<uint8_t>(pick(2) ? pick(5) : 0);
-            for (int c = 1; c <= 128; ++c) d->SetLiftplan(p, c, pick(2));
-        }
-        for (int s = 1; s <= 8; ++s)
-            for (int t = 1; t <= 8; ++t)
-                for (TieupKind k : {TieupKind::AA, TieupKind::AB, TieupKind::BA, TieupKind::BB})
-                    d->SetTieup(k, s, t, static_cast<uint8_t>(pick(3)));
-        DrawdownRows rows(*d);
-        std::vector<uint8_t> out(ends);
-        for (int p = 1; p <= picks; ++p) {
-            rows.WarpOnTopRow(p, 1, ends, out.data());
-            for (int e = 1; e <= ends; ++e)
-                ASSERT_EQ(out[static_cast<size_t>(e - 1)] != 0, WarpOnTop(*d, p, e))
-                    << "trial " << trial << " pick " << p << " end " << e;
-        }
-        // A row slice starting later in the draft.
-        rows.WarpOnTopRow(5, 100, 50, out.data());
-        for (int k = 0; k < 50; ++k)
-            ASSERT_EQ(out[static_cast<size_t>(k)] != 0, WarpOnTop(*d, 5, 100 + k));
     }
 }
 
 TEST(Drawdown, RowEvaluatorInDesignMode) {
-    auto d = NewDraft();
+    std::mt19937 rng(99);
+    auto d = RandomDraft(rng, 0);
     d->DesignMode = true;
+    for (int r = 1; r <= 30; ++r)
+        for (int c = 1; c <= DesignSize; ++c) d->SetDesignCell(r, c, rng() % 2);
+    d->SetDesignCell(DesignSize, DesignSize, true);
+    for (bool sinking : {false, true}) {
+        d->SinkingShed = sinking;
+        const DrawdownRows picture(*d);
+        const DrawdownRows draftRule(*d, DrawdownRows::Rule::DraftRule);
+        for (int p : {1, 2, 30, DesignSize, DesignSize + 1}) {
+            // Ends beyond the picture read as empty cells.
+            ExpectSliceMatches(picture, *d, false, p, 1, 2500);
+            ExpectSliceMatches(picture, *d, false, p, DesignSize - 3, 9);
+            ExpectSliceMatches(draftRule, *d, true, p, 5, 200);
+        }
+    }
+}
+
+TEST(Drawdown, RowEvaluatorReadsNothingBeyondTheCapacity) {
+    auto d = NewDraft();
     d->SinkingShed = true;
-    d->SetDesignCell(2, 2399, true);
-    DrawdownRows rows(*d);
-    uint8_t out[4];
-    rows.WarpOnTopRow(2, 2398, 4, out); // ends 2401 beyond the picture read as empty
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(out[k] != 0, WarpOnTop(*d, 2, 2398 + k));
+    d->PatternThreading[MaxEnds] = 1;
+    const DrawdownRows rows(*d);
+    uint8_t out[4] = {9, 9, 9, 9};
+    rows.WarpOnTopRow(1, MaxEnds - 1, 4, out); // two ends past the last
+    EXPECT_EQ(out[0], 0);
+    EXPECT_EQ(out[1], 1) << "a pattern end whose shaft is not lifted sinks";
+    EXPECT_EQ(out[2], 0);
+    EXPECT_EQ(out[3], 0);
+}
+
+// Repeated treadlings and lifts reuse rows already computed; a tie-up cell read
+// by every pick must still give each pick its own answer.
+TEST(Drawdown, RepeatedRowsAgreeWithTheRule) {
+    std::mt19937 rng(5);
+    auto d = RandomDraft(rng, 0);
+    for (int p = 1; p <= 96; ++p) {
+        d->TreadlingA[p] = static_cast<uint8_t>((p - 1) % 4 + 1);
+        d->TreadlingB[p] = static_cast<uint8_t>(p % 3 == 0 ? 2 : 0);
+        for (int c = 1; c <= 128; ++c) d->SetLiftplan(p, c, (p / 4 + c) % 3 == 0);
+    }
+    const DrawdownRows rows(*d);
+    for (int pass = 0; pass < 2; ++pass)
+        for (int p = 1; p <= 96; ++p) ExpectSliceMatches(rows, *d, false, p, 10, 500);
+    ExpectSliceMatches(rows, *d, false, 5, 700, 90); // another range after the cached one
 }

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
+#include <vector>
 
+#include "ops/bitrows.h"
 #include "ops/insertdelete.h"
 
 using namespace hm;
@@ -131,4 +134,90 @@ TEST(DesignInsertDelete, ColumnsAndRowsOfThePicture) {
     DesignInsertEnds(*d, 2398, 10);   // cut to 3 columns
     DesignDeleteEnds(*d, 2401, 2500); // nothing
     EXPECT_TRUE(d->GetDesignCell(1, 5));
+}
+
+namespace {
+
+// One column at a time, as the picture moves for a single insert or delete:
+// the reference that the word-wise shifts must match.
+std::vector<uint8_t> Bits(const uint8_t* row, int width) {
+    std::vector<uint8_t> bits(static_cast<size_t>(width) + 1);
+    for (int c = 1; c <= width; ++c)
+        bits[static_cast<size_t>(c)] = (row[(c - 1) / 8] >> ((c - 1) % 8)) & 1;
+    return bits;
+}
+
+std::vector<uint8_t> OpenOneAtATime(std::vector<uint8_t> b, int width, int from, int count) {
+    for (int step = 0; step < count; ++step) {
+        for (int c = width; c > from; --c)
+            b[static_cast<size_t>(c)] = b[static_cast<size_t>(c - 1)];
+        b[static_cast<size_t>(from)] = false;
+    }
+    return b;
+}
+
+std::vector<uint8_t> CloseOneAtATime(std::vector<uint8_t> b, int width, int from, int count) {
+    for (int step = 0; step < count; ++step) {
+        for (int c = from; c < width; ++c)
+            b[static_cast<size_t>(c)] = b[static_cast<size_t>(c + 1)];
+        b[static_cast<size_t>(width)] = false;
+    }
+    return b;
+}
+
+} // namespace
+
+TEST(BitRows, ShiftingByCountEqualsShiftingOneColumnAtATime) {
+    std::mt19937 rng(5);
+    for (int trial = 0; trial < 200; ++trial) {
+        const int width = trial % 3 == 0   ? 2400
+                          : trial % 3 == 1 ? 128
+                                           : 1 + static_cast<int>(rng() % 200);
+        const int from = 1 + static_cast<int>(rng() % static_cast<unsigned>(width));
+        // Mostly short moves; every fourth one may reach the end of the row.
+        const int room = width - from + 1;
+        const int count =
+            1 + static_cast<int>(rng() %
+                                 static_cast<unsigned>(trial % 4 == 0 ? room : std::min(room, 70)));
+        std::vector<uint8_t> row(301);
+        for (auto& b : row) b = static_cast<uint8_t>(rng());
+        const std::vector<uint8_t> before = row;
+        const bool open = trial % 2 == 0;
+        const auto expected = open ? OpenOneAtATime(Bits(row.data(), width), width, from, count)
+                                   : CloseOneAtATime(Bits(row.data(), width), width, from, count);
+        if (open)
+            OpenBitGap(row.data(), width, from, count);
+        else
+            CloseBitGap(row.data(), width, from, count);
+        ASSERT_EQ(Bits(row.data(), width), expected)
+            << (open ? "open" : "close") << " width " << width << " from " << from << " count "
+            << count;
+        // Bits above the width are not touched.
+        for (int c = width + 1; c <= 2408; ++c)
+            ASSERT_EQ((row[(c - 1) / 8] >> ((c - 1) % 8)) & 1,
+                      (before[(c - 1) / 8] >> ((c - 1) % 8)) & 1)
+                << "column " << c << " above width " << width;
+    }
+}
+
+TEST(DesignInsertDelete, DeletedColumnsAndRowsTakeTheColourOfTheLast) {
+    auto d = std::make_unique<Draft>();
+    for (int i = 1; i <= DesignSize; ++i) {
+        d->WarpColors[i] = static_cast<uint8_t>(i % 200);
+        d->WeftColors[i] = static_cast<uint8_t>(i % 150);
+    }
+    d->SetDesignCell(2400, 2400, true);
+    EXPECT_TRUE(DesignDeleteEnds(*d, 10, 12).changed);
+    EXPECT_TRUE(d->GetDesignCell(2400, 2397));
+    EXPECT_FALSE(d->GetDesignCell(2400, 2400));
+    EXPECT_EQ(d->WarpColors[10], 13 % 200);
+    EXPECT_EQ(d->WarpColors[2397], 2400 % 200);
+    for (int e = 2398; e <= 2400; ++e) EXPECT_EQ(d->WarpColors[e], 2400 % 200) << e;
+
+    DesignDeletePicks(*d, 2400, 2400);
+    EXPECT_FALSE(d->GetDesignCell(2400, 2397)) << "the last row itself can be deleted";
+    DesignDeletePicks(*d, 1, 5);
+    for (int p = 2396; p <= 2400; ++p) EXPECT_EQ(d->WeftColors[p], 2400 % 150) << p;
+    EXPECT_FALSE(DesignInsertPicks(*d, 2401, 1).changed);
+    EXPECT_TRUE(DesignInsertPicks(*d, 2400, 9).changed) << "cut to the last row";
 }

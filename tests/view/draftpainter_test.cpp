@@ -474,6 +474,58 @@ TEST(DraftPainter, PainterCanvasMatchesImageCanvas) {
             }
 }
 
+// The view's rows are written straight into the image, with the drawdown grid's
+// columns and a clear that skips the cells the rows overwrite; every start
+// position and a scrolled view must still match the plain path.
+TEST(DraftPainter, DirectRowsMatchThePlainPathInEveryStartPosition) {
+    auto d = test::MakeSampleDraft();
+    d->ClearThreadingA(70);
+    d->ClearThreadingB(70);
+    d->ClearPatternThreading(70);
+    d->FirstEnd = 13;
+    d->FirstPick = 9;
+    for (int p = 1; p <= 200; ++p)
+        for (int e = 1; e <= 200; ++e) d->SetDesignCell(p, e, (p + 2 * e) % 5 < 2);
+    for (int combo = 0; combo < 4; ++combo)
+        for (int design = 0; design < 2; ++design)
+            for (int zoom : {1, 3})
+                for (int style : {1, 2}) {
+                    SetOrientation(*d, combo);
+                    d->DesignMode = design;
+                    d->Zoom = zoom;
+                    d->DrawdownStyle = static_cast<DrawdownStyleKind>(style);
+                    const test::Rendered direct = RenderFull(*d, style == 2);
+                    QImage img(test::ImageW, test::ImageH, QImage::Format_RGB32);
+                    {
+                        QPainter qp(&img);
+                        PainterCanvas canvas(qp, img.width(), img.height());
+                        DraftPainter p(canvas, *d, direct.layout);
+                        p.ClearAll();
+                        p.Repaint();
+                    }
+                    ASSERT_EQ(test::FirstDifference(img, direct.image), "")
+                        << "combo " << combo << " design " << design << " zoom " << zoom
+                        << " style " << style;
+                }
+}
+
+// A clear that waits for the next paint still happens when no full repaint follows.
+TEST(DraftPainter, PendingClearHappensBeforeAnyOtherPaint) {
+    auto d = test::MakeSampleDraft();
+    test::Rendered r = RenderFull(*d);
+    test::PaintOn(r, *d, [&](DraftPainter& p) {
+        p.ClearAll();
+        p.PaintWeftBarCell(1);
+    });
+    EXPECT_EQ(Px(r.image, r.layout.CellX(0) + 1, r.layout.CellY(r.layout.drawdown.v) + 1),
+              ToRgb(d->BackgroundColor));
+    test::PaintOn(r, *d, [&](DraftPainter& p) { p.ClearAll(); });
+    EXPECT_EQ(Px(r.image, 2, 2), ToRgb(d->BackgroundColor));
+    for (int y = 0; y < r.image.height(); y += 9)
+        for (int x = 0; x < r.image.width(); x += 9)
+            ASSERT_EQ(Px(r.image, x, y), ToRgb(d->BackgroundColor));
+}
+
 TEST(DraftPainter, OutOfRangeCallsPaintNothing) {
     auto d = test::MakeSampleDraft();
     d->ThreadingA[2] = 30;     // beyond ShaftsA: no mark, no crash

@@ -6,13 +6,15 @@
 #include "app/cli/applyoperations.h"
 #include "app/cli/clicommands.h"
 #include "model/draft.h"
+#include "ops/randomsource.h"
 
 namespace hm {
 
 namespace {
 
 using Family = std::span<const ApplyOperation> (*)();
-const std::array<Family, 1> Families = {ModeOperations};
+const std::array<Family, 4> Families = {ModeOperations, ColourOperations, GeneratorOperations,
+                                        StructureOperations};
 
 const ApplyOperation* FindOperation(const QString& name) {
     for (Family family : Families)
@@ -61,7 +63,9 @@ std::string ApplyOperationsUsage() {
     return s;
 }
 
-int ApplyCommand(const QStringList& args, CliOutput& o) {
+int ApplyCommand(const QStringList& arguments, CliOutput& o) {
+    QStringList args = arguments;
+    const bool lossy = TakeFlag(args, "--lossy");
     if (args.size() < 3) return Usage(o, "apply needs IN and OUT");
     if (!IsDraftOutput(args[2])) return Usage(o, "OUT must end in " + DraftOutputExtensions());
     auto seed = static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch());
@@ -89,14 +93,15 @@ int ApplyCommand(const QStringList& args, CliOutput& o) {
     auto d = LoadDraft(args[1], messages);
     ReportMessages(messages, o);
     if (HasError(messages)) return ExitFailure;
+    RandomSource random(seed); // one source for all operations of the run
     for (const QString& op : operations) {
         QStringList words = op.split(' ', Qt::SkipEmptyParts);
         const QString name = words.takeFirst();
-        ApplyContext context{*d, o, seed, name.toStdString(), words};
+        ApplyContext context{*d, o, seed, name.toStdString(), words, &random};
         const int status = FindOperation(name)->run(context);
         if (status != 0) return status;
     }
-    return WriteDraftFile(*d, args[2], o);
+    return WriteDraftFile(*d, args[2], o, lossy);
 }
 
 } // namespace hm

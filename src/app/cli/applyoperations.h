@@ -14,6 +14,7 @@
 namespace hm {
 
 struct Draft;
+class RandomSource;
 
 struct ApplyContext {
     Draft& draft;
@@ -21,6 +22,8 @@ struct ApplyContext {
     uint32_t seed = 0;     // --seed, or a seed taken from the time
     std::string operation; // the operation's name, for messages
     QStringList words;     // the operation's arguments (its name not included)
+    // The run's one pseudo-random source, seeded from `seed`.
+    RandomSource* random = nullptr;
 
     // A usage error in this operation: "heddlemark-cli: OPERATION: PROBLEM".
     int Fail(const std::string& problem);
@@ -43,5 +46,8 @@ struct ApplyOperation {
 
 // The families.
 std::span<const ApplyOperation> ModeOperations();
+std::span<const ApplyOperation> ColourOperations();
+std::span<const ApplyOperation> GeneratorOperations();
+std::span<const ApplyOperation> StructureOperations();
 
 } // namespace hm

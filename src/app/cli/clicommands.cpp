@@ -15,10 +15,14 @@ struct CliCommand {
     int (*run)(const QStringList& args, CliOutput& o);
 };
 
-const std::array<CliCommand, 5> Table = {{
+const std::array<CliCommand, 8> Table = {{
     {"info", "info FILE\n    one summary line per part of the draft", InfoCommand},
     {"dump", "dump FILE\n    the whole draft as one JSON object", InfoCommand},
-    {"convert", "convert IN OUT\n    read IN and write OUT in the format of OUT's extension",
+    {"convert",
+     "convert IN OUT [--lossy]\n"
+     "    read IN and write OUT in the format of OUT's extension (.hdx, .hdm, .wif);\n"
+     "    an .hdm file holds a ground level as its cloth in a liftplan, and\n"
+     "    --lossy lets it drop the ground when that needs more than 128 shafts",
      ConvertCommand},
     {"drawdown",
      "drawdown FILE OUT.bmp [--ends E] [--picks P]\n"
@@ -26,22 +30,38 @@ const std::array<CliCommand, 5> Table = {{
      "    (default: the used extent)",
      DrawdownCommand},
     {"apply",
-     "apply IN OUT [--seed N] --op \"OPERATION ARGS\" [--op ...]\n"
+     "apply IN OUT [--seed N] [--lossy] --op \"OPERATION ARGS\" [--op ...]\n"
      "    run operations in order, as the menu commands do after their dialogs,\n"
      "    then write OUT; the operations:",
      ApplyCommand},
+    {"report",
+     "report repeats|floats|colors|heddles FILE [--lang L]\n"
+     "    the lines of the Analyze report, exactly as its window shows them",
+     ReportCommand},
+    {"render",
+     "render KIND ...\n    pictures drawn as the window draws them; the kinds:", RenderCommand},
+    {"print",
+     "print draft|fabric|threading|liftplan|warp-colors FILE OUT.pdf\n"
+     "      [--paper a4|letter] [--landscape] [range options]\n"
+     "    the pages of that print job as a PDF (600 dpi, margins of one inch);\n"
+     "    draft: [--from-end N] [--ends N] [--from-pick N] [--picks N]\n"
+     "           [--no-fill LIST] [--no-note]  (default: the used extent)\n"
+     "    fabric: [--ends E] [--picks P] [--true-size]\n"
+     "    threading, liftplan, warp-colors: [--from N] [--to N]",
+     PrintCommand},
 }};
 
 } // namespace
 
 std::string CliUsageText() {
     std::string s = "Usage: heddlemark-cli COMMAND [ARGUMENTS]\n\n"
-                    "Headless tool for Heddlemark pattern files (.hdx, .hdm, .bmp).\n\n"
+                    "Headless tool for Heddlemark pattern files (.hdx, .hdm, .bmp, .wif).\n\n"
                     "Commands:\n";
     for (const CliCommand& c : Table) {
         QString usage = QString::fromUtf8(c.usage);
         s += "  " + usage.replace("\n", "\n  ").toStdString() + "\n";
         if (c.run == ApplyCommand) s += ApplyOperationsUsage();
+        if (c.run == RenderCommand) s += RenderKindsUsage();
     }
     s += "  --help\n      show this text\n  --version\n      show the program version\n";
     return s;

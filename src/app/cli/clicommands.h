@@ -22,7 +22,16 @@ int InfoCommand(const QStringList& args, CliOutput& o); // info and dump
 int ConvertCommand(const QStringList& args, CliOutput& o);
 int DrawdownCommand(const QStringList& args, CliOutput& o);
 int ApplyCommand(const QStringList& args, CliOutput& o);
+int ReportCommand(const QStringList& args, CliOutput& o);
+int PrintCommand(const QStringList& args, CliOutput& o);
+// render draft|fabric: args[0] is "render", args[1] "draft" or "fabric".
+int RenderDraftCommand(const QStringList& args, CliOutput& o);
+int RenderFabricCommand(const QStringList& args, CliOutput& o);
 // The --help lines of the apply operations.
 std::string ApplyOperationsUsage();
+// render KIND ...: pictures made by the window's painters.
+int RenderCommand(const QStringList& args, CliOutput& o);
+// The --help lines of the render kinds.
+std::string RenderKindsUsage();
 
 } // namespace hm

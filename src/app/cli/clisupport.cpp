@@ -3,10 +3,11 @@
 #include <algorithm>
 
 #include "app/cli/clicommands.h"
-#include "files/hdmfile.h"
+#include "files/hdmexport.h"
 #include "files/hdxfile.h"
 #include "files/openfile.h"
 #include "files/savefile.h"
+#include "files/wiffile.h"
 #include "model/draft.h"
 #include "settings/messages.h"
 
@@ -61,21 +62,38 @@ QString Extension(const QString& path) {
 
 bool IsDraftOutput(const QString& path) {
     const QString ext = Extension(path);
-    return ext == ".hdx" || ext == ".hdm";
+    return ext == ".hdx" || ext == ".hdm" || ext == ".wif";
 }
 
 std::string DraftOutputExtensions() {
-    return ".hdx or .hdm";
+    return ".hdx, .hdm or .wif";
 }
 
-int WriteDraftFile(Draft& d, const QString& path, CliOutput& o) {
-    const SaveResult saved =
-        Extension(path) == ".hdm" ? WritePatternFile(d, path) : WriteCdPatternFile(d, path, true);
+int WriteDraftFile(Draft& d, const QString& path, CliOutput& o, bool lossy) {
+    const QString ext = Extension(path);
+    SaveResult saved;
+    if (ext == ".hdm") {
+        const HdmExportResult exported =
+            ExportPatternFile(d, path, lossy ? HdmGroundLoss::Accept : HdmGroundLoss::Refuse);
+        saved = exported.saved;
+        if (saved.ok) ReportMessages(exported.notices, o);
+    } else if (ext == ".wif") {
+        saved = WriteWifFile(d, path);
+    } else {
+        saved = WriteCdPatternFile(d, path, true);
+    }
     if (!saved.ok) {
         ReportMessages({saved.error}, o);
         return ExitFailure;
     }
     return 0;
+}
+
+bool TakeFlag(QStringList& args, const QString& flag) {
+    const qsizetype at = args.indexOf(flag);
+    if (at < 0) return false;
+    args.removeAt(at);
+    return true;
 }
 
 } // namespace hm

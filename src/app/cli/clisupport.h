@@ -40,7 +40,12 @@ bool IsDraftOutput(const QString& path);
 // The extensions IsDraftOutput accepts, for usage messages.
 std::string DraftOutputExtensions();
 // Writes the draft in the format of the path's extension: 0, or ExitFailure
-// with the writer's message on standard error.
-int WriteDraftFile(Draft& d, const QString& path, CliOutput& o);
+// with the writer's message on standard error. An .hdm file holds the cloth
+// of a draft with a ground level as a liftplan (a notice says so); when that
+// needs more than 128 pattern shafts the file is refused, unless lossy allows
+// it to hold the draft's pattern level alone.
+int WriteDraftFile(Draft& d, const QString& path, CliOutput& o, bool lossy = false);
+// Removes the flag from args; whether it was there.
+bool TakeFlag(QStringList& args, const QString& flag);
 
 } // namespace hm

@@ -22,38 +22,63 @@ int CountTies(const TieupBlock& t, int shafts, int treadles) {
     return n;
 }
 
-int CountSet(const OneBasedBytes<MaxEnds>& a, int count) {
-    int n = 0;
-    for (int i = 1; i <= std::clamp(count, 0, MaxEnds); ++i) n += a[i] != 0;
-    return n;
+int CountSet(const OneBasedBytes<MaxEnds>& a) {
+    return static_cast<int>(
+        std::count_if(a.bytes.begin(), a.bytes.end(), [](uint8_t v) { return v != 0; }));
+}
+
+// "N ends threaded, the last 24" or the like, over the whole capacity.
+std::string Entries(const OneBasedBytes<MaxEnds>& a, const char* what) {
+    return std::to_string(CountSet(a)) + " " + what + ", the last " +
+           std::to_string(a.LastNonZero(MaxEnds));
+}
+
+// The last column and row of the design picture with a set cell.
+std::pair<int, int> PictureExtent(const Draft& d) {
+    int ends = 0, picks = 0;
+    for (int r = 1; r <= DesignSize; ++r) {
+        const uint8_t* row = d.DesignRow(r);
+        for (int b = DesignRowBytes - 1; b >= 0; --b)
+            if (row[b] != 0) {
+                picks = r;
+                ends = std::max(ends, b * 8 + 32 - __builtin_clz(row[b]));
+                break;
+            }
+    }
+    return {ends, picks};
 }
 
 std::string Info(const Draft& d, const QString& path) {
-    const int ends = std::clamp(d.Ends, 0, MaxEnds);
-    const int picks = std::clamp(d.Picks, 0, MaxPicks);
     int liftplanPicks = 0;
-    for (int p = 1; p <= picks; ++p) liftplanPicks += d.LiftplanRowUsed(p);
+    for (int p = 1; p <= MaxPicks; ++p) liftplanPicks += d.LiftplanRowUsed(p);
+    const auto [pictureEnds, picturePicks] = PictureExtent(d);
+    // The extent of every part in use, whatever the repeat search left in UsedEnds.
+    const int usedEnds = d.DesignMode ? pictureEnds : d.LastUsedEnd(MaxEnds);
+    const int usedPicks = d.DesignMode ? picturePicks : d.LastUsedPick(MaxPicks);
     std::string s;
     s += "File: " + path.toStdString() + "\n";
     s += "Size: " + std::to_string(d.Ends) + " ends x " + std::to_string(d.Picks) +
-         " picks, used " + std::to_string(d.UsedEnds) + " x " + std::to_string(d.UsedPicks) + "\n";
+         " picks, used " + std::to_string(usedEnds) + " x " + std::to_string(usedPicks) + "\n";
     s += "Mode: " + std::string(d.DesignMode ? "Design" : "Draft") + ", " +
          (d.SinkingShed ? "sinking" : "rising") + " shed\n";
+    s += "Design picture: used " + std::to_string(pictureEnds) + " x " +
+         std::to_string(picturePicks) + "\n";
     s += "Pattern threading: " + Yes(d.PatternThreadingOn) + ", " +
          std::to_string(d.PatternShafts) + " pattern shafts, " +
-         std::to_string(CountSet(d.PatternThreading, ends)) + " ends threaded, repeat " +
-         std::to_string(d.WarpRepeat) + "\n";
+         Entries(d.PatternThreading, "ends threaded") + ", repeat " + std::to_string(d.WarpRepeat) +
+         "\n";
     s += "Liftplan: " + std::to_string(d.LiftplanWidth) + " columns, " +
-         std::to_string(liftplanPicks) + " picks lifting, repeat " + std::to_string(d.WeftRepeat) +
+         std::to_string(liftplanPicks) + " picks lifting, the last " +
+         std::to_string(d.LastLiftplanPick(MaxPicks)) + ", repeat " + std::to_string(d.WeftRepeat) +
          "\n";
     s += "Threading A: " + std::to_string(d.ShaftsA) + " shafts, " +
-         std::to_string(CountSet(d.ThreadingA, ends)) + " ends threaded\n";
+         Entries(d.ThreadingA, "ends threaded") + "\n";
     s += "Threading B: " + Yes(d.ThreadingBOn) + ", " + std::to_string(d.ShaftsB) + " shafts, " +
-         std::to_string(CountSet(d.ThreadingB, ends)) + " ends threaded\n";
+         Entries(d.ThreadingB, "ends threaded") + "\n";
     s += "Treadling A: " + std::to_string(d.TreadlesA) + " treadles, " +
-         std::to_string(CountSet(d.TreadlingA, picks)) + " picks treadled\n";
+         Entries(d.TreadlingA, "picks treadled") + "\n";
     s += "Treadling B: " + Yes(d.TreadlingBOn) + ", " + std::to_string(d.TreadlesB) +
-         " treadles, " + std::to_string(CountSet(d.TreadlingB, picks)) + " picks treadled\n";
+         " treadles, " + Entries(d.TreadlingB, "picks treadled") + "\n";
     s += "Tie-ups: AA " + std::to_string(CountTies(d.TieupAA, d.ShaftsA, d.TreadlesA)) + ", AB " +
          std::to_string(CountTies(d.TieupAB, d.ShaftsA, d.TreadlesB)) + ", BA " +
          std::to_string(CountTies(d.TieupBA, d.ShaftsB, d.TreadlesA)) + ", BB " +
@@ -82,13 +107,16 @@ int InfoCommand(const QStringList& args, CliOutput& o) {
     auto d = LoadDraft(args[1], messages);
     if (args[0] == "dump") {
         o.out += DraftToJson(*d, messages);
-    } else {
-        o.out += Info(*d, args[1]);
-        for (const Message& m : messages)
-            o.out += std::string(m.kind == MessageKind::Error ? "Error: " : "Notice: ") +
-                     MessageText(m).toStdString() + "\n";
+        return HasError(messages) ? ExitFailure : 0;
     }
-    return HasError(messages) ? ExitFailure : 0;
+    // A file that cannot be read has no summary: the draft holds nothing of it.
+    if (HasError(messages)) {
+        ReportMessages(messages, o);
+        return ExitFailure;
+    }
+    o.out += Info(*d, args[1]);
+    for (const Message& m : messages) o.out += "Notice: " + MessageText(m).toStdString() + "\n";
+    return 0;
 }
 
 } // namespace hm

@@ -1,12 +1,30 @@
 // heddlemark-cli: headless batch work on pattern files.
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
 
 #include "app/cli/clicommands.h"
 
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// The offscreen platform complains about a missing runtime folder, which a
+// batch tool never needs; everything else goes to Qt's own handler.
+void FilterQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg && text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    if (qtHandler) qtHandler(type, context, text);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Printing and image export paint text and pictures; without a display the
+    // offscreen platform does that.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qtHandler = qInstallMessageHandler(FilterQtMessages);
+    QGuiApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     hm::CliOutput output;

@@ -1,0 +1,31 @@
+# Printing and image export: widget-free, painting on any paged device or image.
+list(APPEND HM_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/printgeometry.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/printgeometry.h
+    ${CMAKE_CURRENT_LIST_DIR}/printjob.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/printjob.h
+    ${CMAKE_CURRENT_LIST_DIR}/draftpicture.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/draftpicture.h
+    ${CMAKE_CURRENT_LIST_DIR}/printdraft.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/printdraft.h
+    ${CMAKE_CURRENT_LIST_DIR}/fabrichook.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/fabrichook.h
+    ${CMAKE_CURRENT_LIST_DIR}/printfabric.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/printfabric.h
+    ${CMAKE_CURRENT_LIST_DIR}/printscreen.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/printscreen.h
+    ${CMAKE_CURRENT_LIST_DIR}/printtext.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/printtext.h
+    ${CMAKE_CURRENT_LIST_DIR}/numericlists.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/numericlists.h
+    ${CMAKE_CURRENT_LIST_DIR}/pngwriter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pngwriter.h
+    ${CMAKE_CURRENT_LIST_DIR}/imageexport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/imageexport.h
+    ${CMAKE_CURRENT_LIST_DIR}/drawdownbmp.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/drawdownbmp.h
+    ${CMAKE_CURRENT_LIST_DIR}/fabricpng.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/fabricpng.h
+    ${CMAKE_CURRENT_LIST_DIR}/draftpng.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/draftpng.h
+)
