@@ -26,5 +26,18 @@ list(APPEND HM_UI_RESOURCES
     ${CMAKE_CURRENT_LIST_DIR}/icons.qrc
     ${CMAKE_CURRENT_LIST_DIR}/mainwindow_lang.qrc
     ${CMAKE_CURRENT_LIST_DIR}/dialogs_lang.qrc
-    ${CMAKE_CURRENT_LIST_DIR}/manual.qrc
 )
+
+# The manual: every page, style sheet and picture under docs/manual, gathered
+# into a resource file when the build is configured.
+file(GLOB_RECURSE manual_files CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}/docs/manual
+     ${PROJECT_SOURCE_DIR}/docs/manual/*.html ${PROJECT_SOURCE_DIR}/docs/manual/*.css
+     ${PROJECT_SOURCE_DIR}/docs/manual/*.png ${PROJECT_SOURCE_DIR}/docs/manual/*.hdx)
+set(manual_qrc_entries "")
+foreach(f ${manual_files})
+    string(APPEND manual_qrc_entries "    <file alias=\"${f}\">${PROJECT_SOURCE_DIR}/docs/manual/${f}</file>\n")
+endforeach()
+file(WRITE ${CMAKE_BINARY_DIR}/manual.qrc.new
+     "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n  <qresource prefix=\"/manual\">\n${manual_qrc_entries}  </qresource>\n</RCC>\n")
+configure_file(${CMAKE_BINARY_DIR}/manual.qrc.new ${CMAKE_BINARY_DIR}/manual.qrc COPYONLY)
+list(APPEND HM_UI_RESOURCES ${CMAKE_BINARY_DIR}/manual.qrc)
