@@ -5,6 +5,8 @@
 #include "fabric/ui/yarncommands.h"
 #include "files/ui/filemenu.h"
 #include "ops/ui/editcommands.h"
+#include "ops/ui/fillcommands.h"
+#include "ops/ui/repeatcommand.h"
 #include "output/ui/pagesetupcommand.h"
 #include "settings/basemultilang.h"
 #include "settings/ui/optionscommands.h"
@@ -19,6 +21,8 @@ namespace {
 using S = CommandState;
 using W = WrapperKind;
 using A = ViewArea;
+using GT = GeneratorTarget;
+using GK = GeneratorKind;
 
 Command Entry(CommandKind kind, const char* name, const char* parent, const char* caption) {
     Command c;
@@ -231,7 +235,10 @@ std::vector<Command> BuildTable() {
         .Keys("Ctrl+Z")
         .When(Undo)
         .Run(&EditUndoItemClick);
-    add(Item("Rep1", "EditMenu", "&Repeat...")).Keys("Ctrl+R").When(NotFabric);
+    add(Item("Rep1", "EditMenu", "&Repeat..."))
+        .Keys("Ctrl+R")
+        .When(NotFabric)
+        .Run(&Rep1Click, W::W2Plus);
     add(Sep("EditMenu"));
     add(Item("EditCutItem", "EditMenu", "Cu&t")).Keys("Ctrl+X").When(Selection);
     add(Item("EditCopyItem", "EditMenu", "&Copy")).Keys("Ctrl+C").When(Selection);
@@ -391,44 +398,82 @@ std::vector<Command> BuildTable() {
 
     // ---- Fill ----
     add(Menu("Library1", "Fill"));
+    // Each generator item runs the generator wrapper itself, with its target's
+    // area and after the satin dialog has been answered.
     add(Sub("ThreadingLib", "Library1", "Pattern Threading")).Tr("@monsolv").When(PatternNotDesign);
-    add(Item("Straight1", "ThreadingLib", "&Straight"));
-    add(Item("Pointed1", "ThreadingLib", "&Pointed"));
-    add(Item("Rosepath1", "ThreadingLib", "&Rosepath"));
+    add(Item("Straight1", "ThreadingLib", "&Straight"))
+        .Run(&FillClick<GT::PatternThreading, GK::Straight>);
+    add(Item("Pointed1", "ThreadingLib", "&Pointed"))
+        .Run(&FillClick<GT::PatternThreading, GK::Pointed>);
+    add(Item("Rosepath1", "ThreadingLib", "&Rosepath"))
+        .Run(&FillClick<GT::PatternThreading, GK::Rosepath>);
     add(Sub("ThreadinglibA1", "Library1", "Threading A")).Tr("@skaftgrupp_a").When(NotDesign);
-    add(Item("Straight3", "ThreadinglibA1", "&Straight")).CopyOf("Straight1");
-    add(Item("Pointed3", "ThreadinglibA1", "&Pointed")).CopyOf("Pointed1");
-    add(Item("Rosepath3", "ThreadinglibA1", "&Rosepath")).CopyOf("Rosepath1");
+    add(Item("Straight3", "ThreadinglibA1", "&Straight"))
+        .CopyOf("Straight1")
+        .Run(&FillClick<GT::ThreadingA, GK::Straight>);
+    add(Item("Pointed3", "ThreadinglibA1", "&Pointed"))
+        .CopyOf("Pointed1")
+        .Run(&FillClick<GT::ThreadingA, GK::Pointed>);
+    add(Item("Rosepath3", "ThreadinglibA1", "&Rosepath"))
+        .CopyOf("Rosepath1")
+        .Run(&FillClick<GT::ThreadingA, GK::Rosepath>);
     add(Sub("TreadlingLib", "Library1", "Treadling A")).Tr("@trampning_a").When(NotDesign);
-    add(Item("Straight2", "TreadlingLib", "&Straight"));
-    add(Item("Pointed2", "TreadlingLib", "&Pointed"));
-    add(Item("Rosepath2", "TreadlingLib", "&Rosepath"));
+    add(Item("Straight2", "TreadlingLib", "&Straight"))
+        .Run(&FillClick<GT::TreadlingA, GK::Straight>);
+    add(Item("Pointed2", "TreadlingLib", "&Pointed")).Run(&FillClick<GT::TreadlingA, GK::Pointed>);
+    add(Item("Rosepath2", "TreadlingLib", "&Rosepath"))
+        .Run(&FillClick<GT::TreadlingA, GK::Rosepath>);
     add(Sub("TieupLib", "Library1", "Tie-up AA")).Tr("@tieup_aa").When(NotDesign);
-    add(Item("RandomTwill1", "TieupLib", "&Twill Variations"));
-    add(Item("Satin1", "TieupLib", "&Satin..."));
-    add(Item("Plain1", "TieupLib", "&Plain Weave"));
-    add(Item("Dots1", "TieupLib", "Point marks"));
+    add(Item("RandomTwill1", "TieupLib", "&Twill Variations"))
+        .Run(&FillClick<GT::TieupAA, GK::RandomTwill>);
+    add(Item("Satin1", "TieupLib", "&Satin...")).Run(&FillClick<GT::TieupAA, GK::Satin>);
+    add(Item("Plain1", "TieupLib", "&Plain Weave")).Run(&FillClick<GT::TieupAA, GK::Plain>);
+    add(Item("Dots1", "TieupLib", "Point marks")).Run(&FillClick<GT::TieupAA, GK::PointMarks>);
     add(Sub("ThreadinglibB1", "Library1", "Threading B"))
         .Tr("@skaftgrupp_b")
         .When(ThreadingBNotDesign);
-    add(Item("Straight4", "ThreadinglibB1", "&Straight")).CopyOf("Straight1");
-    add(Item("Pointed4", "ThreadinglibB1", "&Pointed")).CopyOf("Pointed1");
-    add(Item("Rosepath4", "ThreadinglibB1", "&Rosepath")).CopyOf("Rosepath1");
+    add(Item("Straight4", "ThreadinglibB1", "&Straight"))
+        .CopyOf("Straight1")
+        .Run(&FillClick<GT::ThreadingB, GK::Straight>);
+    add(Item("Pointed4", "ThreadinglibB1", "&Pointed"))
+        .CopyOf("Pointed1")
+        .Run(&FillClick<GT::ThreadingB, GK::Pointed>);
+    add(Item("Rosepath4", "ThreadinglibB1", "&Rosepath"))
+        .CopyOf("Rosepath1")
+        .Run(&FillClick<GT::ThreadingB, GK::Rosepath>);
     add(Sub("Treadlinglibb1", "Library1", "Treadling B"))
         .Tr("@trampning_b")
         .When(TreadlingBNotDesign);
-    add(Item("Straight5", "Treadlinglibb1", "&Straight")).CopyOf("Straight1");
-    add(Item("Pointed5", "Treadlinglibb1", "&Pointed")).CopyOf("Pointed1");
-    add(Item("Rosepath5", "Treadlinglibb1", "&Rosepath")).CopyOf("Rosepath1");
+    add(Item("Straight5", "Treadlinglibb1", "&Straight"))
+        .CopyOf("Straight1")
+        .Run(&FillClick<GT::TreadlingB, GK::Straight>);
+    add(Item("Pointed5", "Treadlinglibb1", "&Pointed"))
+        .CopyOf("Pointed1")
+        .Run(&FillClick<GT::TreadlingB, GK::Pointed>);
+    add(Item("Rosepath5", "Treadlinglibb1", "&Rosepath"))
+        .CopyOf("Rosepath1")
+        .Run(&FillClick<GT::TreadlingB, GK::Rosepath>);
     add(Sub("TieuplibBB1", "Library1", "Tie-up BB")).Tr("@tieup_bb").When(BothBNotDesign);
-    add(Item("RandomTwill2", "TieuplibBB1", "&Twill Variations")).CopyOf("RandomTwill1");
-    add(Item("Satin2", "TieuplibBB1", "&Satin...")).CopyOf("Satin1");
-    add(Item("Plain2", "TieuplibBB1", "&Plain Weave")).CopyOf("Plain1");
-    add(Item("Dots2", "TieuplibBB1", "Point marks")).CopyOf("Dots1");
+    add(Item("RandomTwill2", "TieuplibBB1", "&Twill Variations"))
+        .CopyOf("RandomTwill1")
+        .Run(&FillClick<GT::TieupBB, GK::RandomTwill>);
+    add(Item("Satin2", "TieuplibBB1", "&Satin..."))
+        .CopyOf("Satin1")
+        .Run(&FillClick<GT::TieupBB, GK::Satin>);
+    add(Item("Plain2", "TieuplibBB1", "&Plain Weave"))
+        .CopyOf("Plain1")
+        .Run(&FillClick<GT::TieupBB, GK::Plain>);
+    add(Item("Dots2", "TieuplibBB1", "Point marks"))
+        .CopyOf("Dots1")
+        .Run(&FillClick<GT::TieupBB, GK::PointMarks>);
     add(Sub("TieuplibAB1", "Library1", "Tie-up AB")).Tr("@tieup_ab").When(TreadlingBNotDesign);
-    add(Item("Dots3", "TieuplibAB1", "Point marks")).CopyOf("Dots1");
+    add(Item("Dots3", "TieuplibAB1", "Point marks"))
+        .CopyOf("Dots1")
+        .Run(&FillClick<GT::TieupAB, GK::PointMarks>);
     add(Sub("TieuplibBA1", "Library1", "Tie-up BA")).Tr("@tieup_ba").When(ThreadingBNotDesign);
-    add(Item("Dots4", "TieuplibBA1", "Point marks")).CopyOf("Dots1");
+    add(Item("Dots4", "TieuplibBA1", "Point marks"))
+        .CopyOf("Dots1")
+        .Run(&FillClick<GT::TieupBA, GK::PointMarks>);
     add(Sep("Library1"));
     add(Item("WarpColors2", "Library1", "Colors..."));
 
@@ -506,7 +551,8 @@ std::vector<Command> BuildTable() {
     add(Tool("DraftSpeedButton", "Draft/Fabric|Toggle Draft or Design/Fabric view", "draftfabric"));
     add(Tool("DisplaySpeedButton", "Toggle Threading|Toggle threading display", "threading"))
         .Twin("ShowThreading1");
-    add(Tool("RepSpeedButton", "Repeat", "repeat")).Twin("Rep1");
+    // The button shares the item's rules but runs under plain W2.
+    add(Tool("RepSpeedButton", "Repeat", "repeat")).Twin("Rep1").Run(&Rep1Click, W::W2);
     add(ToolSep());
     add(Tool("ToolButtonEdcol", "Edit Colors", "editcolors")).Twin("EditColors1");
     add(Tool("PalSpeedButton", "Color Palette", "palette")).Twin("ColorWindow1");

@@ -106,7 +106,7 @@ class TWform : public QMainWindow, public CommandHost {
     void SetZoom(int zoom) override { SetZoomSlider(zoom); }
     void LeaveFabricView() override;
     void RecentFilesChanged() override;
-    void ResetFillPattern() override {}
+    void ResetFillPattern() override;
     void LanguageChanged() override;
     void ShowStatus(int panel, const QString& text) override;
     bool SaveAs() override;

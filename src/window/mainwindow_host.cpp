@@ -7,6 +7,7 @@
 
 #include "fabric/ui/colorselector.h"
 #include "files/ui/filecommands.h"
+#include "ops/repeatdialogrules.h"
 #include "settings/basemultilang.h"
 #include "settings/settingsstore.h"
 #include "tools/ui/mousetools.h"
@@ -89,6 +90,11 @@ void TWform::ResetTool() {
 
 void TWform::EraseMarks(ViewArea area) {
     if (tools_) tools_->EraseMarks(area);
+}
+
+void TWform::ResetFillPattern() {
+    // The Repeat dialog's values live in the context for the whole run.
+    hm::ResetFillPattern(context_->Own<RepeatDialogValues>());
 }
 
 // ---------------------------------------------------------------- what the window shows

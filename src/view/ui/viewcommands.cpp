@@ -70,6 +70,7 @@ void SwitchToDesign(CommandContext& ctx) {
     ctx.doc.NewPattern.DesignMode = true;
     ctx.host.Update();
     ctx.host.RefreshFabricWindow();
+    ctx.host.ResetFillPattern();
 }
 
 void SwitchToFabricView(CommandContext& ctx, int kind) {
