@@ -112,18 +112,6 @@ TEST_F(FillCommandsTest, ASequenceRunsOnceUnderTheGeneratorWrapperAndCanBeUndone
     EXPECT_EQ(d.TreadlingB[12], 2);
 }
 
-TEST_F(FillCommandsTest, AnItemTheDraftDoesNotOfferChangesNothing) {
-    Draft& d = t.draft();
-    d.ThreadingBOn = false;
-    EXPECT_FALSE(RunFillGenerator(t.ctx, GT::ThreadingB, GK::Straight));
-    EXPECT_FALSE(RunFillGenerator(t.ctx, GT::TieupBA, GK::PointMarks));
-    EXPECT_FALSE(RunFillGenerator(t.ctx, GT::TieupAB, GK::Plain)); // AB has only point marks
-    d.DesignMode = true;
-    EXPECT_FALSE(RunFillGenerator(t.ctx, GT::ThreadingA, GK::Straight));
-    EXPECT_TRUE(t.steps().isEmpty());
-    EXPECT_FALSE(t.doc.Modified);
-}
-
 TEST_F(FillCommandsTest, TheSatinDialogShowsTheMovesAndWeavesTheChosenOne) {
     struct Case {
         int shafts;
