@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "analysis/ui/analyzecommands.h"
 #include "fabric/ui/yarncommands.h"
 #include "files/ui/filemenu.h"
 #include "ops/ui/editcommands.h"
@@ -479,10 +480,16 @@ std::vector<Command> BuildTable() {
 
     // ---- Analyze ----
     add(Menu("Analyzemenu", "&Analyze"));
-    add(Item("Repeats1", "Analyzemenu", "&Repeats"));
-    add(Item("Floats1", "Analyzemenu", "&Floats")).When(NotDesign);
-    add(Item("Colors2", "Analyzemenu", "&Colors")).When(NotDesign);
-    add(Item("Heddles1", "Analyzemenu", "&Heddles")).When(NotDesign);
+    add(Item("Repeats1", "Analyzemenu", "&Repeats")).Run(&AnalyzeItemClick<ReportKind::Repeats>);
+    add(Item("Floats1", "Analyzemenu", "&Floats"))
+        .When(NotDesign)
+        .Run(&AnalyzeItemClick<ReportKind::Floats>);
+    add(Item("Colors2", "Analyzemenu", "&Colors"))
+        .When(NotDesign)
+        .Run(&AnalyzeItemClick<ReportKind::Colors>);
+    add(Item("Heddles1", "Analyzemenu", "&Heddles"))
+        .When(NotDesign)
+        .Run(&AnalyzeItemClick<ReportKind::Heddles>);
 
     // ---- Yarn ----
     add(Menu("Yarn2", "Yarn"));
