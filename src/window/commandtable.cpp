@@ -201,6 +201,7 @@ std::vector<Command> BuildTable() {
     add(Item("FileSaveAsItem", "FileMenu", "Save &As...")).Run(&FileSaveAsItemClick);
     add(Sub("Export1", "FileMenu", "&Export"));
     add(Item("Heddlemark34", "Export1", "Save to hdm-file...")).Run(&Heddlemark34Click);
+    add(Item("SaveasWIF1", "Export1", "Save as WIF...")).Run(&SaveasWIF1Click);
     add(Item("SaveDraftasPNGimage1", "Export1", "Save Draft as PNG-image...")).When(NotDesign);
     add(Item("PNG1", "Export1", "Save Fabric as PNG-image..."));
     add(Item("BMP1", "Export1", "Save Drawdown as BMP-image..."));

@@ -6,6 +6,7 @@ list(APPEND HM_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/filecommands.h
     ${CMAKE_CURRENT_LIST_DIR}/filecommandtexts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/filecommandtexts.h
+    ${CMAKE_CURRENT_LIST_DIR}/wifcommands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/recentfilesmenu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/recentfilesmenu.h
     ${CMAKE_CURRENT_LIST_DIR}/loadhdmdialog.cpp

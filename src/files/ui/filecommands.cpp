@@ -59,10 +59,17 @@ void UpdateExtentsOf(Draft& d) {
         d.UpdateExtents();
 }
 
-// A name the .hdx reader will be chosen for when the file is opened again.
+// A name the reader of the wanted kind will be chosen for when the file is opened again.
 QString WithExtensionFor(const QString& path, FileKind wanted) {
     if (FileKindOf(path) == wanted) return path;
-    return path + (wanted == FileKind::Hdm ? QStringLiteral(".hdm") : QStringLiteral(".hdx"));
+    switch (wanted) {
+    case FileKind::Hdm:
+        return path + QStringLiteral(".hdm");
+    case FileKind::Wif:
+        return path + QStringLiteral(".wif");
+    default:
+        return path + QStringLiteral(".hdx");
+    }
 }
 
 } // namespace
@@ -91,7 +98,8 @@ QString FileCommands::ChoosePath(FileDialogKind kind) {
 }
 
 QString FileCommands::RunFileDialog(FileDialogKind kind) {
-    const bool saving = kind == FileDialogKind::SaveAs || kind == FileDialogKind::SaveHdm;
+    const bool saving = kind == FileDialogKind::SaveAs || kind == FileDialogKind::SaveHdm ||
+                        kind == FileDialogKind::SaveWif;
     QFileDialog dialog(ctx_.dialogParent);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setDirectory(ctx_.doc.CurrentFolder);
@@ -118,6 +126,12 @@ QString FileCommands::RunFileDialog(FileDialogKind kind) {
         dialog.setNameFilters(FileText("@savehdmfilter").split(QStringLiteral(";;")));
         dialog.setDefaultSuffix(QStringLiteral("hdm"));
         dialog.setSizeGripEnabled(true);
+        break;
+    case FileDialogKind::SaveWif:
+        dialog.setObjectName(QStringLiteral("SaveDialog3"));
+        dialog.setWindowTitle(FileText("@savewiftitle"));
+        dialog.setNameFilters(FileText("@savewiffilter").split(QStringLiteral(";;")));
+        dialog.setDefaultSuffix(QStringLiteral("wif"));
         break;
     }
     if (saving) {
@@ -227,6 +241,7 @@ bool FileCommands::OpenComponentsFrom(const QString& path) {
         Error("Cannot find ", path);
         return false;
     }
+    if (kind == FileKind::Wif) return OpenWifComponentsFrom(path);
     QWidget* parent = ctx_.dialogParent;
     const bool dialogShown = ReachesComponentDialog(path, kind);
     HdmComponents hdm = HdmComponents::None();
@@ -251,12 +266,19 @@ bool FileCommands::OpenComponentsFrom(const QString& path) {
         hdx = dialog.Selection();
     }
 
+    return ReadComponents([&](Draft& draft) {
+        return kind == FileKind::Hdm ? ReadPatternFile(draft, path, hdm, blend)
+                                     : ReadCdPatternFile(draft, path, hdx);
+    });
+}
+
+bool FileCommands::ReadComponents(const std::function<ReadResult(Draft&)>& read) {
+    Draft& d = ctx_.draft;
     ctx_.undo.TakeSnapshot(d);
     ReadResult result;
     {
         BusyCursor busy;
-        result = kind == FileKind::Hdm ? ReadPatternFile(d, path, hdm, blend)
-                                       : ReadCdPatternFile(d, path, hdx);
+        result = read(d);
         UpdateExtentsOf(d);
     }
     ctx_.host.Update();

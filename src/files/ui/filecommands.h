@@ -1,7 +1,7 @@
 #pragma once
 // The File menu's open and save commands: Open, Open Components, Revert to Saved,
-// the recent files, the command-line open, Save, Save As, Save to hdm-file and
-// New, with the question to save a modified draft before it is replaced, and
+// the recent files, the command-line open, Save, Save As, Save to hdm-file, Save
+// as WIF and New, with the question to save a modified draft before it is replaced, and
 // recovery copies of a modified draft. The main window creates one FileCommands
 // over its command context and registers it there; the File menu's handlers
 // (filemenu.h) find it through the context.
@@ -32,6 +32,7 @@ enum class FileDialogKind {
     OpenComponents, // File > Open Components
     SaveAs,         // .hdx
     SaveHdm,        // Save to hdm-file
+    SaveWif,        // Save as WIF
 };
 
 class FileCommands : public QObject {
@@ -54,6 +55,7 @@ class FileCommands : public QObject {
     bool Save();
     bool SaveAs();
     bool SaveToHdm();
+    bool SaveToWif();
     bool NewPattern();
     // When the draft is modified: "Save changes to <file>?" with Yes (save first;
     // false when the save is cancelled or fails), No and Cancel (false).
@@ -66,6 +68,8 @@ class FileCommands : public QObject {
     // Writes the .hdx file; the path becomes the current file.
     bool SaveTo(const QString& path);
     bool SaveHdmTo(const QString& path);
+    // Exports a WIF file; the draft stays modified or not and keeps its current file.
+    bool SaveWifTo(const QString& path);
     void ApplyNewPattern(const NewPatternChoice& choice);
 
     // ---- the recent-file items ----
@@ -99,6 +103,9 @@ class FileCommands : public QObject {
     ReadResult ReadWhole(const QString& path, FileKind kind);
     void StepsAfterWholeRead(const QString& path, FileKind kind, const ReadResult& result);
     bool OpenWhole(const QString& path, FileKind kind);
+    bool OpenWifComponentsFrom(const QString& path);
+    // A component read into the draft as one undoable edit, with its messages.
+    bool ReadComponents(const std::function<ReadResult(Draft&)>& read);
     void AddRecent(const QString& path);
     void Error(const std::string& text, const QString& suffix = {});
     void ShowFilesHelp();

@@ -31,6 +31,9 @@ bool FileSaveAsItemClick(CommandContext& ctx) {
 bool Heddlemark34Click(CommandContext& ctx) {
     return WithFiles(ctx, [](FileCommands& f) { return f.SaveToHdm(); });
 }
+bool SaveasWIF1Click(CommandContext& ctx) {
+    return WithFiles(ctx, [](FileCommands& f) { return f.SaveToWif(); });
+}
 bool ReverttoSaved1Click(CommandContext& ctx) {
     return WithFiles(ctx, [](FileCommands& f) { return f.RevertToSaved(); });
 }

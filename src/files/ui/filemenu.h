@@ -11,6 +11,7 @@ bool OpenSelected1Click(CommandContext& ctx);
 bool FileSaveItemClick(CommandContext& ctx);
 bool FileSaveAsItemClick(CommandContext& ctx);
 bool Heddlemark34Click(CommandContext& ctx); // Export > Save to hdm-file
+bool SaveasWIF1Click(CommandContext& ctx);   // Export > Save as WIF
 bool ReverttoSaved1Click(CommandContext& ctx);
 bool New1Click(CommandContext& ctx);
 bool FileExitItemClick(CommandContext& ctx);

@@ -106,6 +106,17 @@ HdxComponents TLoadHdxDlg::Selection() const {
     return c;
 }
 
+void TLoadHdxDlg::OfferOnly(const HdxComponents& available) {
+    const std::array<bool, BoxCount> offered = {
+        available.patternThreading, available.liftplan,   available.threadingA,
+        available.threadingB,       available.treadlingA, available.treadlingB,
+        available.tieupAA,          available.tieupAB,    available.tieupBA,
+        available.tieupBB,          available.warpColors, available.weftColors,
+        available.palette,          available.note};
+    for (int i = 0; i < BoxCount; ++i)
+        if (!offered[static_cast<size_t>(i)]) boxes_[static_cast<size_t>(i)]->setEnabled(false);
+}
+
 void TLoadHdxDlg::ResetRemembered() {
     remembered.fill(false);
 }

@@ -24,6 +24,10 @@ class TLoadHdxDlg : public QDialog {
     // The components OK takes: general never, a box not offered counts as clear.
     HdxComponents Selection() const;
 
+    // Withdraws the boxes of the components a file cannot give (its general
+    // flag is not looked at).
+    void OfferOnly(const HdxComponents& available);
+
     static void ResetRemembered(); // nothing checked
 
   signals:

@@ -141,7 +141,7 @@ TEST_F(OpenTest, TheOpenDialogStartsInTheCurrentFolderAndOpensTheChosenFile) {
         shownFolder = dialog->directory().absolutePath();
         title = dialog->windowTitle();
         EXPECT_EQ("OpenDialog", dialog->objectName());
-        EXPECT_EQ(4, dialog->nameFilters().size());
+        EXPECT_EQ(6, dialog->nameFilters().size());
         dialog->selectFile(path);
         return int(QDialog::Accepted);
     });
