@@ -66,11 +66,13 @@ TRtxtDlg::TRtxtDlg(const QString& title, const QStringList& lines, QWidget* pare
     layout->addWidget(memo_);
     layout->addLayout(buttons);
 
-    // Wide enough for the widest report line, tall enough for a short report.
+    // Wide enough for the widest line and tall enough for the whole report,
+    // up to a size that fits a small screen; longer reports scroll.
     const QFontMetrics metrics(memo_->font());
     int widest = 0;
     for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
-    resize(std::clamp(widest + 80, 480, 900), 520);
+    const int tall = static_cast<int>(lines.size()) * metrics.lineSpacing();
+    resize(std::clamp(widest + 80, 480, 900), std::clamp(tall + 100, 320, 700));
 
     lang_ = new TMultiLang(this, QStringLiteral("reportwindow"));
 }

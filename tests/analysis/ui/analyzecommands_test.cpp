@@ -13,8 +13,14 @@
 #include "../reporttestsupport.h"
 #include "analysis/ui/analyzecommands.h"
 #include "analysis/ui/reportwindow.h"
+#include "settings/langtable.h"
 #include "support/testcontext.h"
 #include "window/commandtable.h"
+
+// The main window's captions are compiled into the widget library.
+static void InitMainWindowTable() {
+    Q_INIT_RESOURCE(mainwindow_lang);
+}
 
 namespace hm::test {
 namespace {
@@ -91,6 +97,41 @@ TEST_F(AnalyzeTest, ItemsAreEnabledAsTheReportsAllowAndCarryTheirHandlers) {
     });
     EXPECT_FALSE(AnalyzeItemClick<ReportKind::Floats>(host->ctx));
     EXPECT_TRUE(asked.empty());
+}
+
+// The letter after '&' in an entry's caption in one language; 0 without one.
+QChar Mnemonic(const LangTable& table, const char* name, int language) {
+    for (int r = 0; r < table.rows(); ++r) {
+        if (table.words[r * (TableLanguages + 1)] != QLatin1String(name)) continue;
+        const QString text = table.words[r * (TableLanguages + 1) + language];
+        const qsizetype amp = text.indexOf(u'&');
+        return amp < 0 || amp + 1 >= text.size() ? QChar() : text[amp + 1].toLower();
+    }
+    return {};
+}
+
+// Alt and a letter reach the Analyze menu and each of its reports at once, in
+// every language: no other menu or report shares the letter.
+TEST(AnalyzeMenuTest, KeyboardLettersAreUniqueInEveryLanguage) {
+    InitMainWindowTable();
+    const LangTable table = LoadLangTable(LangTablePath("mainwindow"));
+    ASSERT_TRUE(table.ok());
+    for (int language = 1; language <= TableLanguages; ++language) {
+        SCOPED_TRACE(language);
+        const QChar analyze = Mnemonic(table, "Analyzemenu", language);
+        EXPECT_FALSE(analyze.isNull());
+        for (const Command& c : Commands()) {
+            if (c.kind != CommandKind::Menu || c.hidden || std::string(c.name) == "Analyzemenu")
+                continue;
+            EXPECT_NE(analyze, Mnemonic(table, c.name, language)) << c.name;
+        }
+        QString items;
+        for (const ReportInfo& info : ReportTable()) {
+            const QChar letter = Mnemonic(table, info.commandName, language);
+            EXPECT_FALSE(items.contains(letter)) << info.commandName;
+            items += letter;
+        }
+    }
 }
 
 TEST_F(AnalyzeTest, AReportThatCannotBeMadeShowsItsMessageInstead) {

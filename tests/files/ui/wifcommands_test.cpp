@@ -106,16 +106,6 @@ TEST_F(WifCommandsTest, SaveAsWifExportsAndLeavesTheDocumentAlone) {
     EXPECT_EQ(WifFileBytes(host->draft()), Contents(Path("export.wif")));
 }
 
-TEST_F(WifCommandsTest, AFailedWriteIsShownAndCancelWritesNothing) {
-    chosen = Path("missing/export.wif");
-    EXPECT_FALSE(commands->SaveToWif());
-    ASSERT_EQ(1u, asked.size());
-    EXPECT_EQ(MessageKind::Error, asked[0].kind);
-    chosen.clear();
-    EXPECT_FALSE(commands->SaveToWif());
-    EXPECT_EQ(1u, asked.size());
-}
-
 TEST_F(WifCommandsTest, ComponentsOfATreadledWifComeFromGroupA) {
     const QString path = Write("treadled.wif", TreadledWif);
     Draft fromWif;
