@@ -7,6 +7,8 @@
 #include "ops/ui/editcommands.h"
 #include "ops/ui/fillcommands.h"
 #include "ops/ui/repeatcommand.h"
+#include "ops/ui/transformcommands.h"
+#include "ops/ui/utilitycommands.h"
 #include "output/ui/pagesetupcommand.h"
 #include "settings/basemultilang.h"
 #include "settings/ui/optionscommands.h"
@@ -350,44 +352,82 @@ std::vector<Command> BuildTable() {
 
     // ---- Utilities ----
     add(Menu("Utilitymenu", "&Utilities"));
-    add(Item("Trompaswrit1", "Utilitymenu", "&Tromp as Writ...")).When(NotFabric);
+    add(Item("Trompaswrit1", "Utilitymenu", "&Tromp as Writ..."))
+        .When(NotFabric)
+        .Run(&Trompaswrit1Click);
     add(Sub("MirrorWarp1", "Utilitymenu", "&Make Symmetrical")).When(DraftOnly);
-    add(Item("Warp1", "MirrorWarp1", "Pattern Threading")).Tr("@monsolv").When(Pattern);
-    add(Item("Weft1", "MirrorWarp1", "Liftplan")).Tr("@dragnota").When(Pattern);
-    add(Item("Asolv1", "MirrorWarp1", "Threading A")).Tr("@skaftgrupp_a");
-    add(Item("Atramp1", "MirrorWarp1", "Treadling A")).Tr("@trampning_a");
-    add(Item("Bsolv1", "MirrorWarp1", "Threading B")).Tr("@skaftgrupp_b").When(ThreadingB);
-    add(Item("Btramp1", "MirrorWarp1", "Treadling B")).Tr("@trampning_b").When(TreadlingB);
+    add(Item("Warp1", "MirrorWarp1", "Pattern Threading"))
+        .Tr("@monsolv")
+        .When(Pattern)
+        .Run(&MakeSymmetricalClick<MirrorTarget::Warp>);
+    add(Item("Weft1", "MirrorWarp1", "Liftplan"))
+        .Tr("@dragnota")
+        .When(Pattern)
+        .Run(&MakeSymmetricalClick<MirrorTarget::Weft>);
+    add(Item("Asolv1", "MirrorWarp1", "Threading A"))
+        .Tr("@skaftgrupp_a")
+        .Run(&MakeSymmetricalClick<MirrorTarget::ThreadingA>);
+    add(Item("Atramp1", "MirrorWarp1", "Treadling A"))
+        .Tr("@trampning_a")
+        .Run(&MakeSymmetricalClick<MirrorTarget::TreadlingA>);
+    add(Item("Bsolv1", "MirrorWarp1", "Threading B"))
+        .Tr("@skaftgrupp_b")
+        .When(ThreadingB)
+        .Run(&MakeSymmetricalClick<MirrorTarget::ThreadingB>);
+    add(Item("Btramp1", "MirrorWarp1", "Treadling B"))
+        .Tr("@trampning_b")
+        .When(TreadlingB)
+        .Run(&MakeSymmetricalClick<MirrorTarget::TreadlingB>);
     add(Sub("Insert1", "Utilitymenu", "&Insert")).When(NotFabric);
-    add(Item("InsEnds1", "Insert1", "&Ends..."));
-    add(Item("InsPicks1", "Insert1", "&Picks..."));
-    add(Item("InsTreadles1", "Insert1", "&Treadles...")).Hidden();
+    add(Item("InsEnds1", "Insert1", "&Ends..."))
+        .Run(&InsertDeleteClick<InsertDeleteKind::InsertEnds>);
+    add(Item("InsPicks1", "Insert1", "&Picks..."))
+        .Run(&InsertDeleteClick<InsertDeleteKind::InsertPicks>);
+    add(Item("InsTreadles1", "Insert1", "&Treadles...")).Hidden().Run(&InsTreadles1Click);
     add(Sub("Delete1", "Utilitymenu", "&Delete")).When(NotFabric);
-    add(Item("DelEnds1", "Delete1", "&Ends..."));
-    add(Item("DelPicks1", "Delete1", "&Picks..."));
-    add(Item("DelTreadles1", "Delete1", "&Treadles...")).Hidden();
-    add(Item("WrapLiftplan1", "Utilitymenu", "&Wrap Liftplan...")).When(PatternDraftView);
-    add(Item("ReverseTieups1", "Utilitymenu", "Reverse Tie-ups"));
+    add(Item("DelEnds1", "Delete1", "&Ends..."))
+        .Run(&InsertDeleteClick<InsertDeleteKind::DeleteEnds>);
+    add(Item("DelPicks1", "Delete1", "&Picks..."))
+        .Run(&InsertDeleteClick<InsertDeleteKind::DeletePicks>);
+    add(Item("DelTreadles1", "Delete1", "&Treadles...")).Hidden().Run(&DelTreadles1Click);
+    add(Item("WrapLiftplan1", "Utilitymenu", "&Wrap Liftplan..."))
+        .When(PatternDraftView)
+        .Run(&WrapLiftplan1Click);
+    add(Item("ReverseTieups1", "Utilitymenu", "Reverse Tie-ups")).Run(&ReverseTieups1Click);
     add(Item("Reverse1", "Utilitymenu", "Reverse Liftplan"))
         .Tr("@revdragnota")
-        .When(PatternNotDesign);
-    add(Item("TieUpSpecial1", "Utilitymenu", "Tie-&up Special...")).Hidden();
-    add(Item("SwitchTreadles1", "Utilitymenu", "Switch Tr&eadles...")).Hidden();
-    add(Item("ReverseOrder1", "Utilitymenu", "Reverse Weft &Order")).Hidden();
+        .When(PatternNotDesign)
+        .Run(&Reverse1Click);
+    add(Item("TieUpSpecial1", "Utilitymenu", "Tie-&up Special..."))
+        .Hidden()
+        .Run(&TieUpSpecial1Click);
+    add(Item("SwitchTreadles1", "Utilitymenu", "Switch Tr&eadles..."))
+        .Hidden()
+        .Run(&SwitchTreadles1Click);
+    add(Item("ReverseOrder1", "Utilitymenu", "Reverse Weft &Order"))
+        .Hidden()
+        .Run(&ReverseOrder1Click);
 
     // ---- Transform ----
     add(Menu("Transformmenu", "&Transform"));
     add(Item("Translate1", "Transformmenu", "Expand Pattern...")).When(PatternNotFabric);
     add(Item("InsertThreading1", "Transformmenu", "Insert in Pattern threading..."))
         .When(PatternDraftView);
-    add(Item("InsShafts1", "Transformmenu", "Insert Pattern shafts...")).When(PatternShown);
-    add(Item("DelShafts1", "Transformmenu", "Delete Pattern shafts...")).When(PatternShown);
-    add(Item("SwitchShafts1", "Transformmenu", "Switch Pattern shafts...")).When(PatternShown);
+    add(Item("InsShafts1", "Transformmenu", "Insert Pattern shafts..."))
+        .When(PatternShown)
+        .Run(&InsShafts1Click);
+    add(Item("DelShafts1", "Transformmenu", "Delete Pattern shafts..."))
+        .When(PatternShown)
+        .Run(&DelShafts1Click);
+    add(Item("SwitchShafts1", "Transformmenu", "Switch Pattern shafts..."))
+        .When(PatternShown)
+        .Run(&SwitchShafts1Click);
     add(Item("Reanalyze1", "Transformmenu", "&Reanalyze Pattern")).When(PatternDraftView);
     add(Item("StraightThreading1", "Transformmenu", "&Straight Pattern threading"))
         .When(PatternDraftView);
     add(Item("Reducetoonerepeat1", "Transformmenu", "Reduce to one pattern repeat"))
-        .When(PatternNotDesign);
+        .When(PatternNotDesign)
+        .Run(&Reducetoonerepeat1Click);
     add(Item("BlockSubstitution1", "Transformmenu", "Block Substitution...")).Hidden();
     add(Item("Overlay1", "Transformmenu", "&Overlay...")).Hidden();
     add(Item("Network1", "Transformmenu", "&Network...")).Hidden();
