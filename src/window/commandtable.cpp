@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "fabric/ui/fillcolourscommand.h"
 #include "fabric/ui/yarncommands.h"
 #include "files/ui/filemenu.h"
 #include "ops/ui/editcommands.h"
@@ -430,7 +431,7 @@ std::vector<Command> BuildTable() {
     add(Sub("TieuplibBA1", "Library1", "Tie-up BA")).Tr("@tieup_ba").When(ThreadingBNotDesign);
     add(Item("Dots4", "TieuplibBA1", "Point marks")).CopyOf("Dots1");
     add(Sep("Library1"));
-    add(Item("WarpColors2", "Library1", "Colors..."));
+    add(Item("WarpColors2", "Library1", "Colors...")).Run(&WarpColors2Click);
 
     // ---- Analyze ----
     add(Menu("Analyzemenu", "&Analyze"));
@@ -441,8 +442,10 @@ std::vector<Command> BuildTable() {
 
     // ---- Yarn ----
     add(Menu("Yarn2", "Yarn"));
-    add(Item("EditColors1", "Yarn2", "&Edit Colors...")).Hint("Edit Colors");
-    add(Item("ColorWindow1", "Yarn2", "&Color Palette")).Check(PaletteChecked);
+    add(Item("EditColors1", "Yarn2", "&Edit Colors...")).Hint("Edit Colors").Run(&EditColors1Click);
+    add(Item("ColorWindow1", "Yarn2", "&Color Palette"))
+        .Check(PaletteChecked)
+        .Run(&ColorWindow1Click);
     add(Item("ColorDialogItem", "Yarn2", "&Color Dialog")).Run(&ColorDialogItemClick);
 
     // ---- Options ----
@@ -509,7 +512,9 @@ std::vector<Command> BuildTable() {
     add(Tool("RepSpeedButton", "Repeat", "repeat")).Twin("Rep1");
     add(ToolSep());
     add(Tool("ToolButtonEdcol", "Edit Colors", "editcolors")).Twin("EditColors1");
-    add(Tool("PalSpeedButton", "Color Palette", "palette")).Twin("ColorWindow1");
+    add(Tool("PalSpeedButton", "Color Palette", "palette"))
+        .Twin("ColorWindow1")
+        .Check(PaletteChecked);
     add(Tool("ToolButtonNote", "Notes", "note")).Run(&ToolButtonNoteClick);
     add(Tool("OptionSpeedButton", "Options", "options")).Twin("Options2");
     add(ToolSep());
