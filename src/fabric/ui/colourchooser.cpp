@@ -3,6 +3,7 @@
 #include <QColorDialog>
 
 #include "fabric/paletteedit.h"
+#include "fabric/palettegrid.h"
 #include "model/draft.h"
 #include "ui/commandcontext.h"
 #include "ui/commandhost.h"
@@ -13,6 +14,7 @@ std::optional<uint32_t> ChoosePaletteColour(CommandContext& ctx, int index) {
     if (!IsPaletteIndex(index)) return std::nullopt;
     QColorDialog dialog(QColor::fromRgb(PaletteEntryRgb(ctx.draft, index)), ctx.dialogParent);
     dialog.setObjectName(QStringLiteral("ColorDialog1"));
+    dialog.setWindowTitle(PaletteWindowCaption(index)); // "Color 12": which entry changes
     if (ctx.Exec(dialog) != QDialog::Accepted) return std::nullopt;
     const QColor chosen = dialog.currentColor();
     if (!chosen.isValid()) return std::nullopt;
