@@ -40,7 +40,17 @@ TEST_F(PaletteMainWindowTest, TheWindowFollowsTheMenuTheSelectorAndThePalette) {
     EXPECT_EQ(palette->ColorBox()->Grid().Count(), 256);
     EXPECT_EQ(palette->Panel()->Colour(), MakeColor(1, 2, 3));
 
+    // The menu item closes it and shows the same window again.
+    w.Action("ColorWindow1")->trigger();
+    EXPECT_FALSE(palette->isVisible());
+    EXPECT_FALSE(Checked("PalSpeedButton"));
+    w.Action("ColorWindow1")->trigger();
+    EXPECT_EQ(w.context().Find<TPalWin>(), palette);
+    EXPECT_TRUE(palette->isVisible());
+
+    // Its own close button unchecks both.
     palette->close();
+    EXPECT_FALSE(w.view().PaletteWindowOn);
     EXPECT_FALSE(Checked("ColorWindow1"));
     EXPECT_FALSE(Checked("PalSpeedButton"));
 }

@@ -1,5 +1,4 @@
-// The palette window: its three sizes, choosing and editing colours, and the
-// Yarn menu item that shows and closes it.
+// The palette window: its three sizes, choosing and editing colours.
 
 #include "colourguifixture.h"
 #include "fabric/ui/palettewindow.h"
@@ -70,23 +69,6 @@ TEST_F(PaletteWindowTest, ADoubleClickEditsTheColourThroughTheChooser) {
     EXPECT_EQ(window.Panel()->Colour(), MakeColor(10, 20, 30));
     for (const char* step : {"PaletteChanged", "RepaintDraft", "MarkModified"})
         EXPECT_TRUE(t.steps().contains(step)) << step;
-}
-
-TEST_F(PaletteWindowTest, TheMenuShowsAndClosesOneWindowAndClosingUnchecksIt) {
-    TPalWin& window = Open();
-    EXPECT_TRUE(t.view.PaletteWindowOn);
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(ColorWindow1Click(t.ctx));
-    EXPECT_FALSE(t.view.PaletteWindowOn);
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(&Open(), &window); // created once for the run
-    EXPECT_TRUE(window.isVisible());
-
-    // Closed by its own close button.
-    t.steps().clear();
-    window.close();
-    EXPECT_FALSE(t.view.PaletteWindowOn);
-    EXPECT_TRUE(t.steps().contains("UpdateMenuState"));
 }
 
 } // namespace
