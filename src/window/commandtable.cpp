@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "fabric/ui/fillcolourscommand.h"
 #include "fabric/ui/yarncommands.h"
 #include "files/ui/filemenu.h"
 #include "ops/ui/editcommands.h"
@@ -515,7 +516,7 @@ std::vector<Command> BuildTable() {
         .CopyOf("Dots1")
         .Run(&FillClick<GT::TieupBA, GK::PointMarks>);
     add(Sep("Library1"));
-    add(Item("WarpColors2", "Library1", "Colors..."));
+    add(Item("WarpColors2", "Library1", "Colors...")).Run(&WarpColors2Click);
 
     // ---- Analyze ----
     add(Menu("Analyzemenu", "&Analyze"));
@@ -526,8 +527,10 @@ std::vector<Command> BuildTable() {
 
     // ---- Yarn ----
     add(Menu("Yarn2", "Yarn"));
-    add(Item("EditColors1", "Yarn2", "&Edit Colors...")).Hint("Edit Colors");
-    add(Item("ColorWindow1", "Yarn2", "&Color Palette")).Check(PaletteChecked);
+    add(Item("EditColors1", "Yarn2", "&Edit Colors...")).Hint("Edit Colors").Run(&EditColors1Click);
+    add(Item("ColorWindow1", "Yarn2", "&Color Palette"))
+        .Check(PaletteChecked)
+        .Run(&ColorWindow1Click);
     add(Item("ColorDialogItem", "Yarn2", "&Color Dialog")).Run(&ColorDialogItemClick);
 
     // ---- Options ----
@@ -595,7 +598,9 @@ std::vector<Command> BuildTable() {
     add(Tool("RepSpeedButton", "Repeat", "repeat")).Twin("Rep1").Run(&Rep1Click, W::W2);
     add(ToolSep());
     add(Tool("ToolButtonEdcol", "Edit Colors", "editcolors")).Twin("EditColors1");
-    add(Tool("PalSpeedButton", "Color Palette", "palette")).Twin("ColorWindow1");
+    add(Tool("PalSpeedButton", "Color Palette", "palette"))
+        .Twin("ColorWindow1")
+        .Check(PaletteChecked);
     add(Tool("ToolButtonNote", "Notes", "note")).Run(&ToolButtonNoteClick);
     add(Tool("OptionSpeedButton", "Options", "options")).Twin("Options2");
     add(ToolSep());

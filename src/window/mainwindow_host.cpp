@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "fabric/ui/colorselector.h"
+#include "fabric/ui/palettewindow.h"
 #include "files/ui/filecommands.h"
 #include "ops/repeatdialogrules.h"
 #include "settings/basemultilang.h"
@@ -128,6 +129,7 @@ void TWform::AfterLoad() {
     if (draftView_) draftView_->unsetCursor();
     SetZoomSlider(draft_->Zoom);
     RefreshFabricWindow();
+    PaletteChanged();
     UpdateNoteButton();
 }
 
@@ -148,11 +150,13 @@ void TWform::UpdateNoteButton() {
 
 void TWform::PaletteChanged() {
     if (colorSelector_) colorSelector_->Refresh();
+    if (TPalWin* palette = context_->Find<TPalWin>()) palette->Rebuild();
 }
 
 void TWform::SetCurrentColor(int index) {
     view_.CurrentColor = std::clamp(index, 0, PaletteEntries - 1);
     if (colorSelector_) colorSelector_->SetCurrentColor(view_.CurrentColor);
+    if (TPalWin* palette = context_->Find<TPalWin>()) palette->ShowCurrentColor(view_.CurrentColor);
 }
 
 void TWform::LeaveFabricView() {
