@@ -201,6 +201,43 @@ TEST_F(MainWindowTest, ScrollingAndZoomingDisableUndo) {
     EXPECT_FALSE(Enabled("EditUndoItem"));
 }
 
+// The handle of each bar is as long as the share of the threads in view, after
+// a zoom and a switch between Draft and Design as after any other layout.
+TEST_F(MainWindowTest, ScrollBarRangeAndPageFollowEveryLayout) {
+    TWform& w = Make(true);
+    Draft& d = w.draft();
+    d.Ends = 330;
+    d.Picks = 400;
+    w.Update();
+    QScrollBar* h = w.findChild<QScrollBar*>("ScrollBarH");
+    QScrollBar* v = w.findChild<QScrollBar*>("ScrollBarV");
+    QSlider* zoom = w.findChild<QSlider*>("SlideBar1");
+    auto expectFollows = [&](const char* step) {
+        SCOPED_TRACE(step);
+        const int ends = w.view().VisibleEnds, picks = w.view().VisiblePicks;
+        ASSERT_GT(ends, 0);
+        EXPECT_EQ(h->maximum(), std::max(0, d.Ends - ends));
+        EXPECT_EQ(h->pageStep(), std::max(1, ends - 1));
+        EXPECT_EQ(v->maximum(), std::max(0, d.Picks - picks));
+        EXPECT_EQ(v->pageStep(), std::max(1, picks - 1));
+        // The handle stands for ends 1 to `ends`: at the end where end 1 is.
+        EXPECT_EQ(h->value(), d.ThreadingFromRight ? h->maximum() : 0);
+        EXPECT_EQ(w.statusLine()->PanelText(1), QString("Warp: 1-%1").arg(ends));
+    };
+    expectFollows("start");
+    zoom->setValue(20);
+    ASSERT_GT(d.Zoom, 10);
+    expectFollows("zoom in");
+    QTest::keyClick(&w, Qt::Key_D);
+    ASSERT_TRUE(d.DesignMode);
+    expectFollows("Design");
+    QTest::keyClick(&w, Qt::Key_D);
+    ASSERT_FALSE(d.DesignMode);
+    expectFollows("Draft");
+    zoom->setValue(3);
+    expectFollows("zoom out");
+}
+
 TEST_F(MainWindowTest, VerticalBarIsReversedWithTheLiftplanFromTheBottom) {
     TWform& w = Make(true);
     Draft& d = w.draft();
