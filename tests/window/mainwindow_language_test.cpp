@@ -73,18 +73,33 @@ TEST_F(MainWindowTest, NoCaptionOrHintStaysEnglishInAnotherLanguage) {
     SetLanguageEverywhere(LangEnglish);
 }
 
+// Qt's own dialogs speak the interface language: from the translations
+// installed with Qt, and from our table where those lack a text.
 TEST_F(MainWindowTest, QtsOwnDialogTextsFollowTheLanguage) {
     Make();
-    const QString english = "File &name:";
+    const std::pair<const char*, const char*> texts[] = {
+        {"QFileDialog", "File &name:"},
+        {"QFileDialog", "Look in:"},
+        {"QPlatformTheme", "Cancel"},
+        {"QColorDialog", "&Basic colors"},
+    };
     for (int language : {LangGerman, LangSwedish, LangFinnish, LangEnglish}) {
         SCOPED_TRACE(LanguageName(language).toStdString());
         SetLanguageEverywhere(language);
-        const QString shown = QCoreApplication::translate("QFileDialog", "File &name:");
-        if (language == LangEnglish)
-            EXPECT_EQ(shown, english);
-        else
-            EXPECT_NE(shown, english) << "is qt6-translations-l10n installed?";
+        for (const auto& [context, english] : texts) {
+            const QString shown = QCoreApplication::translate(context, english);
+            if (language == LangEnglish)
+                EXPECT_EQ(shown, english);
+            else
+                EXPECT_NE(shown, english)
+                    << context << " " << english << " (is qt6-translations-l10n installed?)";
+        }
     }
+    SetLanguageEverywhere(LangSwedish);
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Leta i:");
+    // Qt's own translation comes first.
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), "Fil&namn:");
+    SetLanguageEverywhere(LangEnglish);
 }
 
 // The cell panels hold the longest label of the language with the largest
