@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 #include "mainwindow_fixture.h"
 #include "model/design.h"
@@ -236,6 +238,46 @@ TEST_F(MainWindowTest, ScrollBarRangeAndPageFollowEveryLayout) {
     expectFollows("Draft");
     zoom->setValue(3);
     expectFollows("zoom out");
+}
+
+// A handle at the end of its track must not read as part of the groove: it is
+// drawn darker than the groove beside it.
+TEST_F(MainWindowTest, TheScrollBarHandleIsDarkerThanItsGroove) {
+    TWform& w = Make(true);
+    w.draft().Ends = 330;
+    w.Update();
+    for (const char* name : {"ScrollBarH", "ScrollBarV"}) {
+        SCOPED_TRACE(name);
+        QScrollBar* bar = w.findChild<QScrollBar*>(name);
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = bar->orientation();
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = option.sliderValue = bar->value();
+        option.pageStep = bar->pageStep();
+        option.singleStep = bar->singleStep();
+        option.upsideDown = false;
+        option.subControls = QStyle::SC_All;
+        const QRect handle = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                          QStyle::SC_ScrollBarSlider, bar);
+        const QRect groove = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                          QStyle::SC_ScrollBarGroove, bar);
+        ASSERT_FALSE(handle.isEmpty());
+        // A point of the groove outside the handle, on the side with more room.
+        const bool horizontal = bar->orientation() == Qt::Horizontal;
+        const QPoint free =
+            horizontal ? QPoint(handle.left() - groove.left() > groove.right() - handle.right()
+                                    ? (groove.left() + handle.left()) / 2
+                                    : (handle.right() + groove.right()) / 2,
+                                groove.center().y())
+                       : QPoint(groove.center().x(),
+                                handle.top() - groove.top() > groove.bottom() - handle.bottom()
+                                    ? (groove.top() + handle.top()) / 2
+                                    : (handle.bottom() + groove.bottom()) / 2);
+        const QImage image = bar->grab().toImage();
+        EXPECT_LT(qGray(image.pixel(handle.center())) + 20, qGray(image.pixel(free)));
+    }
 }
 
 TEST_F(MainWindowTest, VerticalBarIsReversedWithTheLiftplanFromTheBottom) {
