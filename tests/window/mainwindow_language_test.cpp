@@ -82,6 +82,7 @@ TEST_F(MainWindowTest, QtsOwnDialogTextsFollowTheLanguage) {
         {"QFileDialog", "Look in:"},
         {"QPlatformTheme", "Cancel"},
         {"QColorDialog", "&Basic colors"},
+        {"QAbstractFileIconProvider", "%1 File"},
     };
     for (int language : {LangGerman, LangSwedish, LangFinnish, LangEnglish}) {
         SCOPED_TRACE(LanguageName(language).toStdString());
