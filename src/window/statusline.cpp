@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "model/draft.h"
 #include "settings/messages.h"
 
 namespace hm {
@@ -12,7 +13,7 @@ namespace hm {
 namespace {
 
 constexpr int StartWidths[StatusLine::PanelCount] = {150, 120, 120, 100, 100, 0};
-constexpr int LargestNumber = 4800; // MaxEnds and MaxPicks
+constexpr int LargestNumber = std::max(MaxEnds, MaxPicks);
 
 // The labels each panel shows, by key.
 const std::vector<const char*>& PanelLabels(int panel) {
