@@ -26,6 +26,7 @@
 #include "view/ui/draftview.h"
 #include "window/helpbrowser.h"
 #include "window/noteswindow.h"
+#include "window/scrollbarstyle.h"
 #include "window/statusline.h"
 #include "window/tipofday.h"
 
@@ -207,6 +208,10 @@ void TWform::BuildCentralArea() {
     scrollH_->setTracking(false);
     scrollH_->setFocusPolicy(Qt::NoFocus);
     hl->addWidget(scrollH_);
+    auto* barStyle = new ScrollBarStyle;
+    barStyle->setParent(this);
+    scrollH_->setStyle(barStyle);
+    scrollV_->setStyle(barStyle);
 
     draftView_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     panelScv->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);

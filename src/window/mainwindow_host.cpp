@@ -171,6 +171,7 @@ void TWform::RecentFilesChanged() {
 }
 
 void TWform::LanguageChanged() {
+    if (statusLine_) statusLine_->UpdatePanelWidths();
     UpdateCaptions();
     ShowRecentFiles();
     UpdateMenuState();

@@ -271,10 +271,10 @@ void TWform::ShowRanges() {
         ends = std::min(ends, d.Ends);
         picks = std::min(picks, d.Picks);
     }
+    statusLine_->SetPanelText(1,
+                              StatusLine::RangeText(Tr("@idwarp"), firstEnd + 1, firstEnd + ends));
     statusLine_->SetPanelText(
-        1, Tr("@idwarp") + QStringLiteral(": %1-%2").arg(firstEnd + 1).arg(firstEnd + ends));
-    statusLine_->SetPanelText(
-        2, Tr("@idweft") + QStringLiteral(": %1-%2").arg(firstPick + 1).arg(firstPick + picks));
+        2, StatusLine::RangeText(Tr("@idweft"), firstPick + 1, firstPick + picks));
     statusLine_->SetPanelText(3, {});
 }
 
@@ -285,9 +285,7 @@ void TWform::ShowCellInfo(int kind, int a, int b) {
         statusLine_->SetPanelText(4, {});
         return;
     }
-    auto label = [this](const char* key, int n) {
-        return (Tr(QString::fromLatin1(key)) + QStringLiteral(": ")).left(20) + QString::number(n);
-    };
+    auto label = [](const char* key, int n) { return StatusLine::CellText(Tr(key), n); };
     QString p3, p4;
     switch (kind) {
     case 1:

@@ -197,15 +197,16 @@ void MouseTools::MouseMove(int x, int y, Qt::MouseButtons buttons) {
         return;
     }
     if (stroke_.area == ViewArea::None) return;
-    // Moves outside the stroke's own area do nothing; the stroke continues when
-    // the mouse comes back.
-    if (!L().AreaContains(stroke_.area, x, y)) return;
     const CellPoint p = CellAt(stroke_.area, x, y);
+    if (!stroke_.line) {
+        PenAlong(p);
+        return;
+    }
+    // Moves outside the stroke's own area do nothing; the line follows again
+    // when the mouse comes back.
+    if (!L().AreaContains(stroke_.area, x, y)) return;
     if (!ValidCell(stroke_.area, p) || p == stroke_.last) return;
-    if (stroke_.line)
-        LineTo(p);
-    else
-        PenTo(p);
+    LineTo(p);
 }
 
 void MouseTools::MouseUp(Qt::MouseButton button) {
@@ -239,12 +240,12 @@ void MouseTools::StartStroke(ViewArea area, int x, int y, Qt::MouseButton button
     stroke_.ctrl = ctrl;
     stroke_.line = Hook(hooks_.lineOn);
     stroke_.press = CellAt(area, x, y);
-    stroke_.last = stroke_.press;
+    stroke_.last = stroke_.pointer = stroke_.press;
     if (stroke_.line) {
         stroke_.cells.clear();
         LineTo(stroke_.press);
     } else {
-        PenTo(stroke_.press);
+        PenThrough({stroke_.press});
     }
 }
 
@@ -292,24 +293,54 @@ void MouseTools::RestoreCell(DraftPainter& pt, ViewArea area, CellPoint p) {
     }
 }
 
-void MouseTools::PenTo(CellPoint p) {
-    stroke_.last = p;
-    if (static_cast<int>(stroke_.cells.size()) > MaxStrokeCells) return; // press + 1000
+// A quick stroke brings mouse events several cells apart: the pen enters every
+// cell of the area on the straight way from the last event's cell to this one,
+// as if the mouse had stopped in each. Cells outside the area are passed over,
+// so a stroke that leaves the area and comes back goes on where it re-enters.
+void MouseTools::PenAlong(CellPoint to) {
+    const CellPoint from = stroke_.pointer;
+    stroke_.pointer = to;
+    if (to == from) return;
+    // A line skips cells beyond 999 steps: a longer way goes in pieces.
+    const int steps = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y));
+    const int pieces = (steps + MaxLineSteps - 1) / MaxLineSteps;
+    std::vector<CellPoint> cells;
+    CellPoint start = from;
+    for (int k = 1; k <= pieces; ++k) {
+        const CellPoint end{from.x + (to.x - from.x) * k / pieces,
+                            from.y + (to.y - from.y) * k / pieces};
+        const std::vector<CellPoint> way = ComputeLine(start, end);
+        for (size_t i = 1; i < way.size(); ++i) {
+            const CellPoint& c = way[i];
+            if (ValidCell(stroke_.area, c) && c != (cells.empty() ? stroke_.last : cells.back()))
+                cells.push_back(c);
+        }
+        start = end;
+    }
+    PenThrough(cells);
+}
+
+void MouseTools::PenThrough(const std::vector<CellPoint>& points) {
+    if (points.empty()) return;
+    stroke_.last = points.back();
     const ViewArea area = stroke_.area;
     view_->Paint([&](DraftPainter& pt) {
-        if (IsThreadingArea(area)) {
-            // One mark per end: the stored one and this stroke's earlier ones go.
-            pt.PaintThreadingCell(area, p.x, false);
-            for (const CellPoint& c : stroke_.cells)
-                if (c.x == p.x) pt.PaintThreadingCellAt(area, c.x, c.y, false);
-        } else if (IsTreadlingArea(area)) {
-            pt.PaintTreadlingCell(area, p.y, false);
-            for (const CellPoint& c : stroke_.cells)
-                if (c.y == p.y) pt.PaintTreadlingCellAt(area, c.y, c.x, false);
+        for (const CellPoint& p : points) {
+            if (static_cast<int>(stroke_.cells.size()) > MaxStrokeCells) return; // press + 1000
+            if (IsThreadingArea(area)) {
+                // One mark per end: the stored one and this stroke's earlier ones go.
+                pt.PaintThreadingCell(area, p.x, false);
+                for (const CellPoint& c : stroke_.cells)
+                    if (c.x == p.x) pt.PaintThreadingCellAt(area, c.x, c.y, false);
+            } else if (IsTreadlingArea(area)) {
+                pt.PaintTreadlingCell(area, p.y, false);
+                for (const CellPoint& c : stroke_.cells)
+                    if (c.y == p.y) pt.PaintTreadlingCellAt(area, c.y, c.x, false);
+            }
+            DrawPreview(pt, area, p, stroke_.pen);
+            stroke_.cells.push_back(p);
         }
-        DrawPreview(pt, area, p, stroke_.pen);
     });
-    stroke_.cells.push_back(p);
 }
 
 void MouseTools::LineTo(CellPoint p) {

@@ -1,8 +1,9 @@
 #pragma once
-// The mouse tools of the draft view: the pen (every cell the mouse passes), the
-// line (a straight run of cells from the press point) and the selection. While
-// a button is held only the screen changes, cell by cell; the draft is written
-// once, when the button is released, so that a stroke is one undo step.
+// The mouse tools of the draft view: the pen (every cell the mouse passes, also
+// between mouse events far apart), the line (a straight run of cells from the
+// press point) and the selection. While a button is held only the screen
+// changes, cell by cell; the draft is written once, when the button is
+// released, so that a stroke is one undo step.
 //
 // The tools watch the view's mouse events themselves; the window that hosts
 // the view answers their questions and carries out the window-level steps
@@ -108,7 +109,8 @@ class MouseTools : public QObject {
         bool ctrl = false;
         bool line = false;
         CellPoint press;
-        CellPoint last;
+        CellPoint last;               // the last cell entered
+        CellPoint pointer;            // the cell of the last mouse event, in the area or not
         std::vector<CellPoint> cells; // pen: the cells in order; line: the current line
     };
     struct Span {
@@ -136,7 +138,8 @@ class MouseTools : public QObject {
 
     // Drawing strokes.
     void StartStroke(ViewArea area, int x, int y, Qt::MouseButton button, bool ctrl);
-    void PenTo(CellPoint p);
+    void PenAlong(CellPoint to);
+    void PenThrough(const std::vector<CellPoint>& points);
     void LineTo(CellPoint p);
     void DrawPreview(DraftPainter& pt, ViewArea area, CellPoint p, bool on);
     void RestoreCell(DraftPainter& pt, ViewArea area, CellPoint p);
