@@ -56,6 +56,8 @@ TNumbersDlg::TNumbersDlg(const NumbersDialogFields& fields, QWidget* parent) : Q
     layout->addLayout(buttons);
 
     new TMultiLang(this, QStringLiteral("numbers"));
+    // Wide enough for the caption, which names the command.
+    setMinimumWidth(fontMetrics().horizontalAdvance(fields.caption) + 96);
     first_->setFocus();
     first_->selectAll();
 }

@@ -18,6 +18,8 @@ PrintContext JobContext(CommandContext& ctx) {
 PrinterSetup::PrinterSetup(CommandContext& ctx) : ctx_(ctx) {}
 
 bool PrinterSetup::Choose() {
+    // The print dialog proposes its PDF file under the document's name.
+    if (!ctx_.doc.CurrentName.isEmpty()) printer_.setDocName(ctx_.doc.CurrentName);
     QPrintDialog dialog(&printer_, ctx_.dialogParent);
     dialog.setObjectName(QStringLiteral("PrintDialog"));
     // Every job prints all of its pages.
