@@ -10,7 +10,9 @@
 #include "ops/ui/repeatcommand.h"
 #include "ops/ui/transformcommands.h"
 #include "ops/ui/utilitycommands.h"
+#include "output/ui/exportcommands.h"
 #include "output/ui/pagesetupcommand.h"
+#include "output/ui/printcommands.h"
 #include "settings/basemultilang.h"
 #include "settings/ui/optionscommands.h"
 #include "tools/ui/toolcommands.h"
@@ -203,9 +205,11 @@ std::vector<Command> BuildTable() {
     add(Item("FileSaveAsItem", "FileMenu", "Save &As...")).Run(&FileSaveAsItemClick);
     add(Sub("Export1", "FileMenu", "&Export"));
     add(Item("Heddlemark34", "Export1", "Save to hdm-file...")).Run(&Heddlemark34Click);
-    add(Item("SaveDraftasPNGimage1", "Export1", "Save Draft as PNG-image...")).When(NotDesign);
-    add(Item("PNG1", "Export1", "Save Fabric as PNG-image..."));
-    add(Item("BMP1", "Export1", "Save Drawdown as BMP-image..."));
+    add(Item("SaveDraftasPNGimage1", "Export1", "Save Draft as PNG-image..."))
+        .When(NotDesign)
+        .Run(&SaveDraftasPNGimage1Click);
+    add(Item("PNG1", "Export1", "Save Fabric as PNG-image...")).Run(&PNG1Click);
+    add(Item("BMP1", "Export1", "Save Drawdown as BMP-image...")).Run(&BMP1Click);
     add(Item("ReverttoSaved1", "FileMenu", "&Revert to Saved"))
         .When(Revert)
         .Run(&ReverttoSaved1Click);
@@ -214,15 +218,19 @@ std::vector<Command> BuildTable() {
     add(Sep("FileMenu"));
     add(Item("PageSetup1", "FileMenu", "Page Se&tup...")).Run(&PageSetup1Click);
     add(Sub("FilePrintItem", "FileMenu", "&Print"));
-    add(Item("AsDraft1", "FilePrintItem", "Draft...")).When(DraftOnly);
-    add(Item("AsFabric1", "FilePrintItem", "Fabric...")).When(NotDesignView);
-    add(Item("AsViewed1", "FilePrintItem", "Screen Image"));
+    add(Item("AsDraft1", "FilePrintItem", "Draft...")).When(DraftOnly).Run(&AsDraft1Click);
+    add(Item("AsFabric1", "FilePrintItem", "Fabric...")).When(NotDesignView).Run(&AsFabric1Click);
+    add(Item("AsViewed1", "FilePrintItem", "Screen Image")).Run(&AsViewed1Click);
     add(Sub("PrintNumeric1", "FileMenu", "Print &Numeric"));
     add(Item("PrNumThreading", "PrintNumeric1", "Pattern Threading..."))
         .Tr("@monsolv", "...")
-        .When(Pattern);
-    add(Item("PrNumLiftplan", "PrintNumeric1", "Liftplan...")).Tr("@dragnota", "...").When(Pattern);
-    add(Item("WarpColors1", "PrintNumeric1", "&Warp Colors..."));
+        .When(Pattern)
+        .Run(&PrNumThreadingClick);
+    add(Item("PrNumLiftplan", "PrintNumeric1", "Liftplan..."))
+        .Tr("@dragnota", "...")
+        .When(Pattern)
+        .Run(&PrNumLiftplanClick);
+    add(Item("WarpColors1", "PrintNumeric1", "&Warp Colors...")).Run(&WarpColors1Click);
     add(Sep("FileMenu", "RecentSeparator")).ShowWhen(RecentVisible<0>);
     add(Item("menyfil1", "FileMenu", "&1 ")).ShowWhen(RecentVisible<0>).Run(&OpenRecentClick<1>);
     add(Item("menyfil2", "FileMenu", "&2 ")).ShowWhen(RecentVisible<1>).Run(&OpenRecentClick<2>);
