@@ -3,7 +3,7 @@
 // share: label Label1 with spin field SpinEdit1 over label Label2 with spin
 // field SpinEdit2. The labels take their texts from translation keys.
 
-#include "ops/numberrange.h"
+#include "model/numberrange.h"
 
 class QFormLayout;
 class QLabel;

@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "ops/numberrange.h"
+#include "model/numberrange.h"
 
 class QRadioButton;
 class QSpinBox;

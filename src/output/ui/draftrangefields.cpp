@@ -11,7 +11,7 @@
 
 namespace hm {
 
-QSpinBox* MakeOutputSpin(QWidget* parent, const char* name, const SpinRange& limits, int value) {
+QSpinBox* MakeOutputSpin(QWidget* parent, const char* name, const NumberRange& limits, int value) {
     auto* s = new QSpinBox(parent);
     s->setObjectName(QString::fromLatin1(name));
     s->setRange(limits.min, std::max(limits.min, limits.max));

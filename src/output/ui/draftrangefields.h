@@ -49,7 +49,7 @@ class DraftRangeFields {
 };
 
 // A named spin field within its limits, showing the value clamped into them.
-QSpinBox* MakeOutputSpin(QWidget* parent, const char* name, const SpinRange& limits, int value);
+QSpinBox* MakeOutputSpin(QWidget* parent, const char* name, const NumberRange& limits, int value);
 // A named label with its English text, labelling `buddy`.
 QLabel* MakeOutputLabel(QWidget* parent, const char* name, const char* text,
                         QWidget* buddy = nullptr);

@@ -65,8 +65,8 @@ void WriteExport(CommandContext& ctx, const QString& path, const ExportResult& r
 }
 
 // The numbers dialog of the fabric PNG and the drawdown BMP: ends and picks.
-bool AskEndsAndPicks(CommandContext& ctx, const QString& title, const SpinRange& endLimits,
-                     int ends, const SpinRange& pickLimits, int picks, int& chosenEnds,
+bool AskEndsAndPicks(CommandContext& ctx, const QString& title, const NumberRange& endLimits,
+                     int ends, const NumberRange& pickLimits, int picks, int& chosenEnds,
                      int& chosenPicks) {
     TNumbersDlg dialog({title, Tr("@idends"), Tr("@idpicks"), endLimits, pickLimits, ends, picks},
                        ctx.dialogParent);

@@ -16,8 +16,8 @@ struct NumbersDialogFields {
     QString caption;
     QString firstLabel;
     QString secondLabel;
-    SpinRange firstLimits;
-    SpinRange secondLimits;
+    NumberRange firstLimits;
+    NumberRange secondLimits;
     int first = 1;
     int second = 1;
 };
