@@ -5,6 +5,7 @@
 #include "fabric/ui/fillcolourscommand.h"
 #include "fabric/ui/yarncommands.h"
 #include "files/ui/filemenu.h"
+#include "ops/ui/complexdraftingcommands.h"
 #include "ops/ui/editcommands.h"
 #include "ops/ui/fillcommands.h"
 #include "ops/ui/repeatcommand.h"
@@ -419,9 +420,12 @@ std::vector<Command> BuildTable() {
 
     // ---- Transform ----
     add(Menu("Transformmenu", "&Transform"));
-    add(Item("Translate1", "Transformmenu", "Expand Pattern...")).When(PatternNotFabric);
+    add(Item("Translate1", "Transformmenu", "Expand Pattern..."))
+        .When(PatternNotFabric)
+        .Run(&Translate1Click, W::W2);
     add(Item("InsertThreading1", "Transformmenu", "Insert in Pattern threading..."))
-        .When(PatternDraftView);
+        .When(PatternDraftView)
+        .Run(&InsertThreading1Click, W::W2);
     add(Item("InsShafts1", "Transformmenu", "Insert Pattern shafts..."))
         .When(PatternShown)
         .Run(&InsShafts1Click);
@@ -431,9 +435,13 @@ std::vector<Command> BuildTable() {
     add(Item("SwitchShafts1", "Transformmenu", "Switch Pattern shafts..."))
         .When(PatternShown)
         .Run(&SwitchShafts1Click);
-    add(Item("Reanalyze1", "Transformmenu", "&Reanalyze Pattern")).When(PatternDraftView);
+    // Both take the W1 steps themselves, and only when they change the draft.
+    add(Item("Reanalyze1", "Transformmenu", "&Reanalyze Pattern"))
+        .When(PatternDraftView)
+        .Run(&Reanalyze1Click);
     add(Item("StraightThreading1", "Transformmenu", "&Straight Pattern threading"))
-        .When(PatternDraftView);
+        .When(PatternDraftView)
+        .Run(&StraightThreading1Click);
     add(Item("Reducetoonerepeat1", "Transformmenu", "Reduce to one pattern repeat"))
         .When(PatternNotDesign)
         .Run(&Reducetoonerepeat1Click);
