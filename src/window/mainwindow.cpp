@@ -183,6 +183,7 @@ void TWform::BuildCentralArea() {
     grid->setSpacing(0);
 
     draftView_ = new DraftView(*draft_, central);
+    draftView_->setViewState(&view_);
     context_->draftView = draftView_;
     draftView_->setMargins(7, 6, 11);
     draftView_->setMinimumSize(40, 40);

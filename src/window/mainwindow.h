@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+#include "fabric/fabriclayout.h"
 #include "model/draft.h"
 #include "model/message.h"
 #include "model/undo.h"
@@ -157,7 +158,8 @@ class TWform : public QMainWindow, public CommandHost {
     void OnLaidOut();
     void UpdateScrollBars();
     void UpdateZoomLabel();
-    int ShownZoom() const; // the zoom of the view shown
+    int ShownZoom() const;           // the zoom of the view shown
+    FabricExtent ShownCloth() const; // the fabric view's extent (none in the draft)
     void ScrollEnded(bool horizontal);
     // ---- host helpers (mainwindow_host.cpp) ----
     void UpdateNoteButton();

@@ -104,9 +104,10 @@ bool MouseTools::ValidCell(ViewArea area, CellPoint p) const {
 }
 
 void MouseTools::ShowCellInfoAt(int x, int y) {
-    if (!hooks_.showCellInfo) return;
+    // A fabric view keeps its own status texts ("Compressed").
+    if (!hooks_.showCellInfo || Hook(hooks_.fabricView)) return;
     const DraftLayout& l = L();
-    const ViewArea area = Hook(hooks_.fabricView) ? ViewArea::None : l.AreaAt(x, y, true);
+    const ViewArea area = l.AreaAt(x, y, true);
     const CellPoint p = CellAt(area, x, y);
     if (area == ViewArea::None || !ValidCell(area, p)) {
         hooks_.showCellInfo(0, 0, 0);
