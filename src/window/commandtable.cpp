@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "fabric/ui/fabriccommands.h"
 #include "fabric/ui/yarncommands.h"
 #include "files/ui/filemenu.h"
 #include "ops/ui/editcommands.h"
@@ -347,7 +348,9 @@ std::vector<Command> BuildTable() {
         .When(DraftOnly)
         .Run(&VisaMonstersolvning1Click);
     add(Sep("Viewmenu"));
-    add(Item("FabricWindow1", "Viewmenu", "Fabric &Window")).Check(FabricWindowChecked);
+    add(Item("FabricWindow1", "Viewmenu", "Fabric &Window"))
+        .Check(FabricWindowChecked)
+        .Run(&FabricWindow1Click);
 
     // ---- Utilities ----
     add(Menu("Utilitymenu", "&Utilities"));

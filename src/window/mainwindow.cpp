@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "fabric/ui/fabriccommands.h"
 #include "files/ui/filecommands.h"
 #include "settings/basemultilang.h"
 #include "settings/settingsstore.h"
@@ -246,6 +247,12 @@ void TWform::showEvent(QShowEvent* event) {
             fileCommands_->OpenFromCommandLine(env_.arguments);
             UpdateMenuState();
         }
+        // The fabric window open at the last exit opens again; the keys stay
+        // with the main window unless a file was named.
+        if (view_.FabricWindowOn) {
+            ShowFabricWindow(*context_);
+            if (!hadCommandLine_) activateWindow();
+        }
         // A copy left by a run that ended without a clean exit is offered once
         // the window is on the screen.
         QTimer::singleShot(0, this, [this] {
@@ -315,6 +322,10 @@ void TWform::BuildMouseTools() {
     h.buttonHeld = [this](bool held) { view_.MouseButtonDown = held; };
     h.takeSnapshot = [this] { TakeUndoSnapshot(); };
     h.markModified = [this] { MarkModified(); };
+    h.strokeApplied = [this](const ClothChange& change) {
+        UpdateFabricWindow(*context_, change);
+        SetModified();
+    };
     h.markUndoAvailable = [this] { MarkUndoAvailable(); };
     h.showCellInfo = [this](int kind, int a, int b) { ShowCellInfo(kind, a, b); };
     h.showSelectionSize = [this](int kind, int a, int b) { ShowSelectionSize(kind, a, b); };

@@ -110,6 +110,7 @@ class TWform : public QMainWindow, public CommandHost {
     void ResetFillPattern() override {}
     void LanguageChanged() override;
     void ShowStatus(int panel, const QString& text) override;
+    void ShowCellInfo(int kind, int a, int b) override;
     bool SaveAs() override;
     void StoreWindowState() override;
     void ShowHelp(const QString& page) override;
@@ -118,7 +119,6 @@ class TWform : public QMainWindow, public CommandHost {
     // ---- the window's own state shown elsewhere ----
     CommandState CurrentCommandState() const;
     void ShowRanges();
-    void ShowCellInfo(int kind, int a, int b);
     void ShowSelectionSize(int kind, int a, int b);
     // The keys S, M, L, P, Insert, D; returns whether the key was used.
     bool HandleToolKey(int key);
@@ -164,6 +164,9 @@ class TWform : public QMainWindow, public CommandHost {
     // ---- host helpers (mainwindow_host.cpp) ----
     void UpdateNoteButton();
     void DropSelection();
+    void ShowTitle();
+    // Modified without refreshing the fabric window (a stroke updates its threads).
+    void SetModified();
 
     StartupEnvironment env_;
     std::unique_ptr<Draft> draft_;
