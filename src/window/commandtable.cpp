@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "fabric/ui/fillcolourscommand.h"
+#include "fabric/ui/fabriccommands.h"
 #include "fabric/ui/yarncommands.h"
 #include "files/ui/filemenu.h"
 #include "ops/ui/complexdraftingcommands.h"
@@ -341,13 +342,21 @@ std::vector<Command> BuildTable() {
         .Run(&Design1Click);
     add(Item("Interlacement1", "Viewmenu", "&Interlacement"))
         .Group("views")
-        .Check(InterlacementChecked);
-    add(Item("Fabric1", "Viewmenu", "&Fabric")).Group("views").Check(FabricChecked);
+        .Check(InterlacementChecked)
+        .Run(&Interlacement1Click);
+    add(Item("Fabric1", "Viewmenu", "&Fabric"))
+        .Group("views")
+        .Check(FabricChecked)
+        .Run(&Fabric1Click);
     add(Item("FabricYarnView1", "Viewmenu", "Fabric - Yarn View"))
         .Group("views")
         .Check(Never)
         .Hidden();
-    add(Item("Drapery1", "Viewmenu", "D&rapery")).Group("views").Check(DraperyChecked).Hidden();
+    add(Item("Drapery1", "Viewmenu", "D&rapery"))
+        .Group("views")
+        .Check(DraperyChecked)
+        .Hidden()
+        .Run(&Drapery1Click);
     add(Sep("Viewmenu"));
     add(Item("ShowThreading1", "Viewmenu", "&Show Threading"))
         .Check(ShowThreadingChecked)
@@ -358,7 +367,9 @@ std::vector<Command> BuildTable() {
         .When(DraftOnly)
         .Run(&VisaMonstersolvning1Click);
     add(Sep("Viewmenu"));
-    add(Item("FabricWindow1", "Viewmenu", "Fabric &Window")).Check(FabricWindowChecked);
+    add(Item("FabricWindow1", "Viewmenu", "Fabric &Window"))
+        .Check(FabricWindowChecked)
+        .Run(&FabricWindow1Click);
 
     // ---- Utilities ----
     add(Menu("Utilitymenu", "&Utilities"));
@@ -607,7 +618,8 @@ std::vector<Command> BuildTable() {
         .Check(SelectChecked)
         .Run(&SelectSpeedButtonClick);
     add(ToolSep());
-    add(Tool("DraftSpeedButton", "Draft/Fabric|Toggle Draft or Design/Fabric view", "draftfabric"));
+    add(Tool("DraftSpeedButton", "Draft/Fabric|Toggle Draft or Design/Fabric view", "draftfabric"))
+        .Run(&DraftSpeedButtonClick);
     add(Tool("DisplaySpeedButton", "Toggle Threading|Toggle threading display", "threading"))
         .Twin("ShowThreading1");
     // The button shares the item's rules but runs under plain W2.

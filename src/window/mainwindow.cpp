@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "fabric/ui/fabriccommands.h"
 #include "files/ui/filecommands.h"
 #include "settings/basemultilang.h"
 #include "settings/settingsstore.h"
@@ -184,6 +185,7 @@ void TWform::BuildCentralArea() {
     grid->setSpacing(0);
 
     draftView_ = new DraftView(*draft_, central);
+    draftView_->setViewState(&view_);
     context_->draftView = draftView_;
     draftView_->setMargins(7, 6, 11);
     draftView_->setMinimumSize(40, 40);
@@ -249,6 +251,12 @@ void TWform::showEvent(QShowEvent* event) {
         if (hadCommandLine_) {
             fileCommands_->OpenFromCommandLine(env_.arguments);
             UpdateMenuState();
+        }
+        // The fabric window open at the last exit opens again; the keys stay
+        // with the main window unless a file was named.
+        if (view_.FabricWindowOn) {
+            ShowFabricWindow(*context_);
+            if (!hadCommandLine_) activateWindow();
         }
         // A copy left by a run that ended without a clean exit is offered once
         // the window is on the screen.
@@ -319,6 +327,10 @@ void TWform::BuildMouseTools() {
     h.buttonHeld = [this](bool held) { view_.MouseButtonDown = held; };
     h.takeSnapshot = [this] { TakeUndoSnapshot(); };
     h.markModified = [this] { MarkModified(); };
+    h.strokeApplied = [this](const ClothChange& change) {
+        UpdateFabricWindow(*context_, change);
+        SetModified();
+    };
     h.markUndoAvailable = [this] { MarkUndoAvailable(); };
     h.showCellInfo = [this](int kind, int a, int b) { ShowCellInfo(kind, a, b); };
     h.showSelectionSize = [this](int kind, int a, int b) { ShowSelectionSize(kind, a, b); };

@@ -7,6 +7,8 @@
 
 #include "fabric/ui/colorselector.h"
 #include "fabric/ui/palettewindow.h"
+#include "fabric/ui/fabriccommands.h"
+#include "fabric/ui/fabricwindow.h"
 #include "files/ui/filecommands.h"
 #include "ops/repeatdialogrules.h"
 #include "settings/basemultilang.h"
@@ -62,12 +64,16 @@ void TWform::DisableUndo() {
 
 void TWform::MarkModified() {
     RefreshFabricWindow();
+    SetModified();
+}
+
+void TWform::SetModified() {
     doc_.Modified = true;
     if (fileCommands_) fileCommands_->DraftEdited();
 }
 
 void TWform::RefreshFabricWindow() {
-    // The floating fabric window is not part of the program yet.
+    hm::RefreshFabricWindow(*context_);
 }
 
 // ---------------------------------------------------------------- selection and tools
@@ -101,6 +107,12 @@ void TWform::ResetFillPattern() {
 // ---------------------------------------------------------------- what the window shows
 
 void TWform::UpdateTitle() {
+    ShowTitle();
+    // The fabric window is called by the pattern's name.
+    if (TFabwindow* fabric = context_->Find<TFabwindow>()) fabric->SetCaption();
+}
+
+void TWform::ShowTitle() {
     static const QString app = QStringLiteral("Heddlemark CD");
     if (doc_.CurrentFile.isEmpty()) {
         doc_.CurrentName.clear();

@@ -309,13 +309,40 @@ TEST_F(MainWindowTest, WheelMovesThreeRowsPerNotch) {
     EXPECT_EQ(w.draft().FirstPick, 3);
 }
 
-TEST_F(MainWindowTest, FabricViewsStayDisabledWithoutTheirPainters) {
+TEST_F(MainWindowTest, FabricViewsAreOnTheViewMenuButDraperyAndYarnViewAreHidden) {
     Make();
-    EXPECT_FALSE(Enabled("Fabric1"));
-    EXPECT_FALSE(Enabled("Interlacement1"));
-    EXPECT_FALSE(Enabled("DraftSpeedButton"));
+    EXPECT_TRUE(Enabled("Fabric1"));
+    EXPECT_TRUE(Enabled("Interlacement1"));
+    EXPECT_TRUE(Enabled("DraftSpeedButton"));
     EXPECT_FALSE(Visible("Drapery1"));
     EXPECT_FALSE(Visible("FabricYarnView1"));
+}
+
+TEST_F(MainWindowTest, ZoomFittingBelongsToTheDraftViewAlone) {
+    TWform& w = Make(true);
+    Draft& d = w.draft();
+    SmallPattern(d);
+    QSlider* slider = w.findChild<QSlider*>("SlideBar1");
+    slider->setValue(20);
+    const int draftZoom = d.Zoom;
+    ASSERT_GT(draftZoom, 12);
+    d.FabricZoom = 3;
+    SwitchToFabricView(w.context(), 0);
+    ASSERT_TRUE(w.view().FabricView);
+    // Shafts that no longer fit the draft view at its zoom, and a smaller
+    // window: the fabric view's relayouts leave both zooms alone.
+    d.ShaftsA = 32;
+    w.Update();
+    w.resize(w.width() - 100, w.height() - 100);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(d.FabricZoom, 3);
+    EXPECT_EQ(d.Zoom, draftZoom);
+    EXPECT_EQ(slider->value(), 3);
+    // Back in the Draft view the zoom is fitted, and only there.
+    w.Action("Draft1")->trigger();
+    EXPECT_LT(d.Zoom, draftZoom);
+    EXPECT_EQ(slider->value(), d.Zoom);
+    EXPECT_EQ(d.FabricZoom, 3);
 }
 
 TEST_F(MainWindowTest, FabricViewNeedsAPattern) {

@@ -104,9 +104,10 @@ bool MouseTools::ValidCell(ViewArea area, CellPoint p) const {
 }
 
 void MouseTools::ShowCellInfoAt(int x, int y) {
-    if (!hooks_.showCellInfo) return;
+    // A fabric view keeps its own status texts ("Compressed").
+    if (!hooks_.showCellInfo || Hook(hooks_.fabricView)) return;
     const DraftLayout& l = L();
-    const ViewArea area = Hook(hooks_.fabricView) ? ViewArea::None : l.AreaAt(x, y, true);
+    const ViewArea area = l.AreaAt(x, y, true);
     const CellPoint p = CellAt(area, x, y);
     if (area == ViewArea::None || !ValidCell(area, p)) {
         hooks_.showCellInfo(0, 0, 0);
@@ -225,7 +226,10 @@ void MouseTools::MouseUp(Qt::MouseButton button) {
     span_ = Span{};
     if (hooks_.buttonHeld) hooks_.buttonHeld(false);
     if (applied) {
-        if (hooks_.markModified) hooks_.markModified();
+        if (hooks_.strokeApplied)
+            hooks_.strokeApplied(applied_);
+        else if (hooks_.markModified)
+            hooks_.markModified();
         if (hooks_.markUndoAvailable) hooks_.markUndoAvailable();
     }
 }
@@ -381,6 +385,12 @@ bool MouseTools::ApplyStroke() {
     const bool pen = stroke_.pen;
     std::vector<int> touched;
     if (stroke_.cells.empty()) return false;
+    // The draft's ends or picks of the touched visible columns or rows.
+    auto threads = [&touched](int first) {
+        std::vector<int> t;
+        for (int i : touched) t.push_back(i + first);
+        return t;
+    };
 
     if (IsThreadingArea(area)) {
         auto& t = (*ThreadingOfArea(d, area));
@@ -397,6 +407,7 @@ bool MouseTools::ApplyStroke() {
                 }
             },
             true);
+        applied_ = ClothChange::Ends(threads(l.firstEnd));
     } else if (IsTreadlingArea(area)) {
         auto& t = (*TreadlingOfArea(d, area));
         for (const CellPoint& c : stroke_.cells) {
@@ -412,6 +423,7 @@ bool MouseTools::ApplyStroke() {
                 }
             },
             true);
+        applied_ = ClothChange::Picks(threads(l.firstPick));
     } else if (area == ViewArea::Liftplan) {
         for (const CellPoint& c : stroke_.cells) {
             d.SetLiftplan(c.y + l.firstPick, c.x, pen);
@@ -423,6 +435,7 @@ bool MouseTools::ApplyStroke() {
                 for (int j : touched) pt.PaintDrawdownRow(j);
             },
             true);
+        applied_ = ClothChange::Picks(threads(l.firstPick));
     } else if (IsTieupArea(area)) {
         const uint8_t value = pen ? (stroke_.ctrl ? TiePattern : TieGround) : TieNone;
         for (const CellPoint& c : stroke_.cells) d.SetTieup(TieupOfArea(area), c.y, c.x, value);
@@ -431,6 +444,7 @@ bool MouseTools::ApplyStroke() {
                 for (int j = 1; j <= l.visiblePicks; ++j) pt.PaintDrawdownRow(j);
             },
             true);
+        applied_ = ClothChange::Whole();
     } else if (area == ViewArea::Drawdown) {
         for (const CellPoint& c : stroke_.cells) {
             // Cells beyond the 2400 x 2400 picture are left alone by the accessor.
@@ -444,6 +458,7 @@ bool MouseTools::ApplyStroke() {
             },
             true);
         overlay_->ClearPreview();
+        applied_ = ClothChange::Picks(threads(l.firstPick));
     } else {
         return false;
     }
@@ -500,12 +515,19 @@ void MouseTools::SpanTo(int index) {
 bool MouseTools::ApplySpan() {
     Draft& d = D();
     const DraftLayout& l = L();
+    const bool warp = span_.area == ViewArea::WarpColors;
+    std::vector<int> threads;
     for (int k = span_.lo; k <= span_.hi; ++k) {
-        if (span_.area == ViewArea::WarpColors)
+        if (warp) {
             d.WarpColors[k + l.firstEnd] = static_cast<uint8_t>(span_.colour);
-        else
+            threads.push_back(k + l.firstEnd);
+        } else {
             d.WeftColors[k + l.firstPick] = static_cast<uint8_t>(span_.colour);
+            threads.push_back(k + l.firstPick);
+        }
     }
+    applied_ =
+        warp ? ClothChange::Ends(std::move(threads)) : ClothChange::Picks(std::move(threads));
     return true;
 }
 

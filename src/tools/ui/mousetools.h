@@ -16,6 +16,7 @@
 
 #include "model/message.h"
 #include "tools/linecomputation.h"
+#include "ui/clothchange.h"
 #include "view/draftlayout.h"
 
 namespace hm {
@@ -34,6 +35,10 @@ struct ToolHooks {
     std::function<void(bool)> buttonHeld;
     std::function<void()> takeSnapshot;
     std::function<void()> markModified;
+    // A stroke was written: the ends or picks it changed (or the whole cloth,
+    // after a tie-up). Where given, it stands in for markModified after strokes,
+    // so that the fabric window repaints only those threads.
+    std::function<void(const ClothChange&)> strokeApplied;
     std::function<void()> markUndoAvailable;
     std::function<void(int kind, int a, int b)> showCellInfo;
     std::function<void(int kind, int a, int b)> showSelectionSize;
@@ -161,6 +166,7 @@ class MouseTools : public QObject {
     ToolHooks hooks_;
     Stroke stroke_;
     Span span_;
+    ClothChange applied_; // what the last stroke or span wrote
     Selection sel_;
     int lastX_ = 0;
     int lastY_ = 0;

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
+#include "fabric/ui/fabriccommands.h"
 #include "model/draft.h"
 #include "tools/ui/keyboardinput.h"
 #include "tools/ui/mousetools.h"
@@ -64,6 +65,7 @@ void OpenKeyboardInput(CommandContext& ctx, int mode) {
     ctx.host.ResetTool();
     ctx.host.DisableUndo();
     TEdKeyForm form(ctx.draftView, static_cast<EntryMode>(mode), ctx.dialogParent);
+    form.SetClothChanged([&ctx](const ClothChange& c) { UpdateFabricWindow(ctx, c); });
     ctx.Exec(form);
 }
 
