@@ -19,6 +19,7 @@
 #include <ctime>
 
 #include "files/ui/filecommands.h"
+#include "ops/ui/clipboardcommands.h"
 #include "settings/basemultilang.h"
 #include "settings/settingsstore.h"
 #include "settings/ui/multilang.h"
@@ -128,6 +129,8 @@ void TWform::StartUp(const StartupEnvironment& env) {
     view_.SelectionTool = false;
     BuildFileCommands();
     ShowRecentFiles();
+    // Paste follows what other programs put on the clipboard.
+    InstallClipboardWatcher(*context_, this);
 
     // 11. Sinking shed: the default colours follow the shed.
     if (d.SinkingShed) {

@@ -7,6 +7,7 @@
 
 #include "fabric/ui/colorselector.h"
 #include "files/ui/filecommands.h"
+#include "ops/ui/clipboardcommands.h"
 #include "settings/basemultilang.h"
 #include "settings/settingsstore.h"
 #include "tools/ui/mousetools.h"
@@ -119,6 +120,7 @@ void TWform::UpdateTitle() {
 }
 
 void TWform::AfterLoad() {
+    ForgetClipboardKind(*context_);
     if (draftView_) draftView_->unsetCursor();
     SetZoomSlider(draft_->Zoom);
     RefreshFabricWindow();
