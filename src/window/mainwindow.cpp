@@ -326,6 +326,8 @@ void TWform::BuildMouseTools() {
         UpdateMenuState();
     };
     h.confirm = [this](const Message& m) { return context_->Ask(m) == BoxAnswer::Yes; };
+    // Cut, Copy and Crop (and their shortcuts) follow the selection.
+    h.selectionChanged = [this] { UpdateMenuState(); };
     tools_ = new MouseTools(draftView_, std::move(h), this);
     context_->Register(tools_);
 }
