@@ -1,8 +1,9 @@
 // Fuzz target: pictures taken from the clipboard, of any size and format, read
 // as cells and as threading or treadling values and pasted (also specially)
 // into every area kind. Bytes 0-5: the kind and options, the image format, the
-// width and the height (16 bits each); the rest fills the pixels, row by row and
-// round again when it runs out.
+// width and the height (16 bits each: with the two top bits set up to 12000,
+// else up to 256, so that most runs are quick); the rest fills the pixels, row
+// by row and round again when it runs out.
 #include <QImage>
 #include <algorithm>
 #include <array>
@@ -32,7 +33,12 @@ constexpr std::array<hm::SelectionKind, 7> Kinds = {
 };
 
 // At most this many pixels, so that a run stays within the fuzzer's memory limit.
-constexpr int64_t MaxPixels = 8 * 1024 * 1024;
+constexpr int64_t MaxPixels = 2 * 1024 * 1024;
+
+int Extent(uint8_t high, uint8_t low) {
+    const int v = high << 8 | low;
+    return v >= 0xC000 ? (v & 0x3FFF) % 12000 : v % 257;
+}
 
 } // namespace
 
@@ -41,8 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 6) return 0;
     const uint8_t mode = data[0];
     const QImage::Format format = Formats[data[1] % Formats.size()];
-    int w = (data[2] << 8 | data[3]) % 12000;
-    int h = (data[4] << 8 | data[5]) % 12000;
+    const int w = Extent(data[2], data[3]);
+    int h = Extent(data[4], data[5]);
     if (static_cast<int64_t>(w) * h > MaxPixels) h = static_cast<int>(MaxPixels / w);
     const uint8_t* pixels = data + 6;
     const size_t count = size - 6;
@@ -56,10 +62,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             for (int i = 0; i < 256; ++i) table[i] = qRgb(i, 255 - i, i * 7);
             image.setColorTable(table);
         }
+        // The bytes round and round, each row starting further on.
         for (int y = 0; y < h; ++y) {
             uchar* line = image.scanLine(y);
-            for (qsizetype i = 0; i < image.bytesPerLine(); ++i)
-                line[i] = count ? pixels[(static_cast<size_t>(y) * 131 + i) % count] : 0;
+            const size_t length = static_cast<size_t>(image.bytesPerLine());
+            if (count == 0) {
+                std::memset(line, 0, length);
+                continue;
+            }
+            size_t from = (static_cast<size_t>(y) * 131) % count;
+            for (size_t done = 0; done < length;) {
+                const size_t n = std::min(length - done, count - from);
+                std::memcpy(line + done, pixels + from, n);
+                done += n;
+                from = 0;
+            }
         }
     }
 

@@ -37,10 +37,11 @@ ClipboardCellPicture PictureFromImage(const QImage& image, int maxWidth, int max
         if (strip.isNull()) continue; // no memory for the strip: it stays clear
         for (int y = 0; y < rows; ++y) {
             const auto* line = reinterpret_cast<const QRgb*>(strip.constScanLine(y));
+            uint8_t* cells = picture.Row(y0 + y);
             for (int x = 0; x < w; ++x) {
                 const QRgb p = line[x];
-                const bool white = qAlpha(p) == 0 || (p & 0x00FFFFFFu) == 0x00FFFFFFu;
-                if (!white) picture.set(x, y0 + y, true);
+                // Set unless fully transparent or pure white.
+                cells[x] = qAlpha(p) != 0 && (p & 0x00FFFFFFu) != 0x00FFFFFFu;
             }
         }
     }

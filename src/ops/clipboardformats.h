@@ -36,6 +36,8 @@ class ClipboardCellPicture {
         cells_[Index(x, y)] = on ? 1 : 0;
     }
     bool operator==(const ClipboardCellPicture&) const = default;
+    // Row y (0 <= y < height) as width bytes, 1 for a set cell.
+    uint8_t* Row(int y) { return cells_.data() + Index(0, y); }
 
   private:
     size_t Index(int x, int y) const {

@@ -60,52 +60,6 @@ TEST(ClipboardAreas, SelectionCellsBecomeDraftPositions) {
     EXPECT_EQ(NumberedArea(*d, K::WarpColors, 7, 5).FirstThread(), 5);
 }
 
-TEST(ClipboardCopyPaste, EveryKindArrivesWhereItIsPasted) {
-    auto d = Empty();
-    // Liftplan: a 3 x 2 block at shafts 2..4, picks 5..6.
-    d->SetLiftplan(5, 2, true);
-    d->SetLiftplan(6, 4, true);
-    ClipboardContent c = CopyArea(*d, Area(K::Liftplan, 2, 4, 5, 6));
-    EXPECT_EQ(c.picture.width(), 3);
-    EXPECT_EQ(c.picture.height(), 2);
-    EXPECT_EQ(c.sourceColumn, 2);
-    EXPECT_EQ(c.sourceRow, 5);
-    EXPECT_TRUE(PastePicture(*d, K::Liftplan, 5, 20, c.picture));
-    EXPECT_TRUE(d->GetLiftplan(20, 5));
-    EXPECT_FALSE(d->GetLiftplan(20, 6));
-    EXPECT_TRUE(d->GetLiftplan(21, 7));
-
-    // Pattern threading and treadling A travel as values.
-    d->PatternThreading[3] = 7;
-    d->PatternThreading[4] = 2;
-    c = CopyArea(*d, Area(K::PatternThreading, 3, 5, 1, 8));
-    EXPECT_EQ(c.picture.width(), d->PatternShafts);
-    EXPECT_EQ(c.picture.height(), 3);
-    PastePicture(*d, K::PatternThreading, 30, 1, c.picture);
-    EXPECT_EQ(Entries(d->PatternThreading, 29, 33), (std::vector<int>{0, 7, 2, 0, 0}));
-    d->TreadlingA[1] = 4;
-    d->TreadlingA[2] = 3;
-    c = CopyArea(*d, Area(K::TreadlingA, 1, 4, 1, 2));
-    PastePicture(*d, K::TreadlingA, 1, 10, c.picture);
-    EXPECT_EQ(Entries(d->TreadlingA, 10, 12), (std::vector<int>{4, 3, 0}));
-
-    // Colours as lists.
-    d->WarpColors[8] = 44;
-    d->WarpColors[9] = 45;
-    c = CopyArea(*d, Area(K::WarpColors, 8, 9, 1, 1));
-    EXPECT_EQ(c.colors, (ClipboardColorList{44, 45}));
-    EXPECT_TRUE(PasteColorList(*d, K::WarpColors, 1, c.colors));
-    EXPECT_EQ(Entries(d->WarpColors, 1, 2), (std::vector<int>{44, 45}));
-    EXPECT_FALSE(PasteColorList(*d, K::WeftColors, 1, {}));
-
-    // Design grid.
-    d->SetDesignCell(100, 2000, true);
-    c = CopyArea(*d, Area(K::DesignGrid, 2000, 2001, 100, 100));
-    PastePicture(*d, K::DesignGrid, 1, 1, c.picture);
-    EXPECT_TRUE(d->GetDesignCell(1, 1));
-    EXPECT_FALSE(d->GetDesignCell(1, 2));
-}
-
 TEST(ClipboardCopyPaste, AThreadingOnFourShaftsPastedOnTwoLosesShaftsThreeAndFour) {
     auto d = Empty();
     d->ShaftsA = 4;
