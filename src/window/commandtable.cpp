@@ -2,10 +2,11 @@
 
 #include <vector>
 
-#include "fabric/ui/fillcolourscommand.h"
 #include "fabric/ui/fabriccommands.h"
+#include "fabric/ui/fillcolourscommand.h"
 #include "fabric/ui/yarncommands.h"
 #include "files/ui/filemenu.h"
+#include "ops/ui/clipboardcommands.h"
 #include "ops/ui/complexdraftingcommands.h"
 #include "ops/ui/editcommands.h"
 #include "ops/ui/fillcommands.h"
@@ -253,13 +254,29 @@ std::vector<Command> BuildTable() {
         .When(NotFabric)
         .Run(&Rep1Click, W::W2Plus);
     add(Sep("EditMenu"));
-    add(Item("EditCutItem", "EditMenu", "Cu&t")).Keys("Ctrl+X").When(Selection);
-    add(Item("EditCopyItem", "EditMenu", "&Copy")).Keys("Ctrl+C").When(Selection);
-    add(Item("EditPasteItem", "EditMenu", "&Paste")).Keys("Ctrl+V").When(PasteRule);
-    add(Item("EditPasteSpecial1", "EditMenu", "Paste &Special...")).Keys("Ctrl+W").When(PasteRule);
+    // The clipboard commands check first and then take their own undo steps.
+    add(Item("EditCutItem", "EditMenu", "Cu&t"))
+        .Keys("Ctrl+X")
+        .When(Selection)
+        .Run(&EditCutItemClick);
+    add(Item("EditCopyItem", "EditMenu", "&Copy"))
+        .Keys("Ctrl+C")
+        .When(Selection)
+        .Run(&EditCopyItemClick);
+    add(Item("EditPasteItem", "EditMenu", "&Paste"))
+        .Keys("Ctrl+V")
+        .When(PasteRule)
+        .Run(&EditPasteItemClick);
+    add(Item("EditPasteSpecial1", "EditMenu", "Paste &Special..."))
+        .Keys("Ctrl+W")
+        .When(PasteRule)
+        .Run(&EditPasteSpecial1Click);
     add(Item("EditDelete", "EditMenu", "Delete")).Keys("Del").When(NotFabric).Run(&EditDeleteClick);
-    add(Item("Crop1", "EditMenu", "Crop")).Keys("Ctrl+K").When(Selection);
-    add(Item("SelectCopy1", "EditMenu", "Select &and Copy...")).Keys("Ctrl+E").When(SelectCopyRule);
+    add(Item("Crop1", "EditMenu", "Crop")).Keys("Ctrl+K").When(Selection).Run(&Crop1Click);
+    add(Item("SelectCopy1", "EditMenu", "Select &and Copy..."))
+        .Keys("Ctrl+E")
+        .When(SelectCopyRule)
+        .Run(&SelectCopy1Click);
     add(Item("CopyImage1", "EditMenu", "Copy &Image")).Run(&CopyImage1Click);
     add(Sep("EditMenu"));
     add(Sub("Clear1", "EditMenu", "C&lear")).When(NotFabric);

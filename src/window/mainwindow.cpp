@@ -20,6 +20,7 @@
 
 #include "fabric/ui/fabriccommands.h"
 #include "files/ui/filecommands.h"
+#include "ops/ui/clipboardcommands.h"
 #include "settings/basemultilang.h"
 #include "settings/settingsstore.h"
 #include "settings/ui/multilang.h"
@@ -130,6 +131,8 @@ void TWform::StartUp(const StartupEnvironment& env) {
     view_.SelectionTool = false;
     BuildFileCommands();
     ShowRecentFiles();
+    // Paste follows what other programs put on the clipboard.
+    InstallClipboardWatcher(*context_, this);
 
     // 11. Sinking shed: the default colours follow the shed.
     if (d.SinkingShed) {
@@ -340,6 +343,8 @@ void TWform::BuildMouseTools() {
         UpdateMenuState();
     };
     h.confirm = [this](const Message& m) { return context_->Ask(m) == BoxAnswer::Yes; };
+    // Cut, Copy and Crop (and their shortcuts) follow the selection.
+    h.selectionChanged = [this] { UpdateMenuState(); };
     tools_ = new MouseTools(draftView_, std::move(h), this);
     context_->Register(tools_);
 }

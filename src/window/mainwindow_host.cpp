@@ -6,11 +6,12 @@
 #include <QFileInfo>
 
 #include "fabric/ui/colorselector.h"
-#include "fabric/ui/palettewindow.h"
 #include "fabric/ui/fabriccommands.h"
 #include "fabric/ui/fabricwindow.h"
+#include "fabric/ui/palettewindow.h"
 #include "files/ui/filecommands.h"
 #include "ops/repeatdialogrules.h"
+#include "ops/ui/clipboardcommands.h"
 #include "settings/basemultilang.h"
 #include "settings/settingsstore.h"
 #include "tools/ui/mousetools.h"
@@ -138,6 +139,7 @@ void TWform::ShowTitle() {
 }
 
 void TWform::AfterLoad() {
+    ForgetClipboardKind(*context_);
     if (draftView_) draftView_->unsetCursor();
     SetZoomSlider(draft_->Zoom);
     RefreshFabricWindow();

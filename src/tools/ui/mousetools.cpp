@@ -568,6 +568,7 @@ void MouseTools::SelectionDown(int x, int y, Qt::MouseButton button) {
     sel_.exists = true;
     sel_.dragging = true;
     DrawSelection();
+    if (hooks_.selectionChanged) hooks_.selectionChanged();
 }
 
 void MouseTools::SelectionMove(int x, int y, Qt::MouseButtons buttons) {
@@ -678,7 +679,9 @@ void MouseTools::EraseSelection() {
 
 void MouseTools::DropSelection() {
     EraseSelection();
+    const bool existed = sel_.exists;
     sel_ = Selection{};
+    if (existed && hooks_.selectionChanged) hooks_.selectionChanged();
 }
 
 // ---------------------------------------------------------------- other parts' helpers

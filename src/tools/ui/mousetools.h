@@ -42,7 +42,8 @@ struct ToolHooks {
     std::function<void()> markUndoAvailable;
     std::function<void(int kind, int a, int b)> showCellInfo;
     std::function<void(int kind, int a, int b)> showSelectionSize;
-    std::function<void()> selectionToLine; // right click in the selection tool
+    std::function<void()> selectionToLine;  // right click in the selection tool
+    std::function<void()> selectionChanged; // a selection began or ended (menu enabling)
     std::function<bool(const Message&)> confirm;
 };
 

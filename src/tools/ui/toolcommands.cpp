@@ -45,13 +45,6 @@ bool SelectSpeedButtonClick(CommandContext& ctx) {
     return false;
 }
 
-bool EditDeleteClick(CommandContext& ctx) {
-    // With a selection, Delete clears it; that command comes with the clipboard.
-    MouseTools* tools = ctx.Find<MouseTools>();
-    if (!tools || tools->HasSelection()) return false;
-    return tools->DeleteAtMouse();
-}
-
 bool InsertAtMouse(CommandContext& ctx) {
     MouseTools* tools = ctx.Find<MouseTools>();
     return tools && tools->InsertAtMouse();
