@@ -372,7 +372,6 @@ std::vector<Command> BuildTable() {
     add(Item("Drapery1", "Viewmenu", "D&rapery"))
         .Group("views")
         .Check(DraperyChecked)
-        .Hidden()
         .Run(&Drapery1Click);
     add(Sep("Viewmenu"));
     add(Item("ShowThreading1", "Viewmenu", "&Show Threading"))

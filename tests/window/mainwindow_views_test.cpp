@@ -309,12 +309,12 @@ TEST_F(MainWindowTest, WheelMovesThreeRowsPerNotch) {
     EXPECT_EQ(w.draft().FirstPick, 3);
 }
 
-TEST_F(MainWindowTest, FabricViewsAreOnTheViewMenuButDraperyAndYarnViewAreHidden) {
+TEST_F(MainWindowTest, FabricViewsAreOnTheViewMenuButTheYarnViewIsHidden) {
     Make();
     EXPECT_TRUE(Enabled("Fabric1"));
     EXPECT_TRUE(Enabled("Interlacement1"));
     EXPECT_TRUE(Enabled("DraftSpeedButton"));
-    EXPECT_FALSE(Visible("Drapery1"));
+    EXPECT_TRUE(Visible("Drapery1"));
     EXPECT_FALSE(Visible("FabricYarnView1"));
 }
 

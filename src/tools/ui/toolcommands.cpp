@@ -58,7 +58,12 @@ void OpenKeyboardInput(CommandContext& ctx, int mode) {
     ctx.host.ResetTool();
     ctx.host.DisableUndo();
     TEdKeyForm form(ctx.draftView, static_cast<EntryMode>(mode), ctx.dialogParent);
-    form.SetClothChanged([&ctx](const ClothChange& c) { UpdateFabricWindow(ctx, c); });
+    // Keys change the draft at once; the draft counts as modified so that
+    // closing asks before the entries are lost.
+    form.SetClothChanged([&ctx](const ClothChange& c) {
+        ctx.doc.Modified = true;
+        UpdateFabricWindow(ctx, c);
+    });
     ctx.Exec(form);
 }
 
