@@ -1,5 +1,7 @@
 #include "model/design.h"
 
+#include <array>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -102,6 +104,31 @@ void BuildLiftplanFromDesign(Draft& d, int ends, int picks) {
     }
 }
 
+namespace {
+
+// BuildLiftplanFromDesign right after NumberColumns over the same ends and
+// picks: every column of a shaft then has the same cells, so the first column
+// of each shaft stands for all of them, and a row costs one read per shaft
+// instead of one per end.
+void LiftplanFromNumberedColumns(Draft& d, int ends, int picks) {
+    std::array<int, MaxPatternShafts + 1> firstEnd{};
+    for (int e = ends; e >= 1; --e) {
+        const int s = d.PatternThreading[e];
+        if (s > 0 && s <= MaxPatternShafts) firstEnd[static_cast<size_t>(s)] = e;
+    }
+    for (int p = 1; p <= picks; ++p) {
+        uint8_t* row = d.LiftplanRow(p);
+        std::memset(row, 0, LiftplanRowBytes);
+        for (int s = 1; s <= MaxPatternShafts; ++s) {
+            const int e = firstEnd[static_cast<size_t>(s)];
+            if (e > 0 && d.GetDesignCell(p, e))
+                row[(s - 1) / 8] |= static_cast<uint8_t>(1u << ((s - 1) % 8));
+        }
+    }
+}
+
+} // namespace
+
 void AnalyzeDesign(Draft& d, int ends, int picks) {
     ends = std::min(ends, DesignSize);
     picks = std::min(picks, DesignSize);
@@ -112,7 +139,7 @@ void AnalyzeDesign(Draft& d, int ends, int picks) {
     if (count > 0) d.PatternShafts = count;
     d.PatternShafts = std::clamp(d.PatternShafts, 2, MaxPatternShafts);
     d.LiftplanWidth = d.PatternShafts;
-    BuildLiftplanFromDesign(d, ends, picks);
+    LiftplanFromNumberedColumns(d, ends, picks);
     d.ClearPatternThreading(ends + 1);
     d.ClearLiftplan(picks + 1);
 }

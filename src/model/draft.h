@@ -156,8 +156,8 @@ class Draft {
     std::array<std::array<uint8_t, 3>, PaletteEntries> PaletteRGB{}; // R, G, B mirror
     std::array<std::array<uint8_t, ExpandUnitSize>, ExpandUnitSize> ExpandUnitOn{};
     std::array<std::array<uint8_t, ExpandUnitSize>, ExpandUnitSize> ExpandUnitOff{};
-    int ExpandFactorEnds = 2;
-    int ExpandFactorPicks = 2;
+    int ExpandFactorEnds = 4; // 1..16, kept for the whole run and in pattern files
+    int ExpandFactorPicks = 4;
 
     // ---- flags ----
     bool PatternThreadingOn = true;

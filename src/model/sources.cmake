@@ -1,4 +1,5 @@
 list(APPEND HM_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/numberrange.h
     ${CMAKE_CURRENT_LIST_DIR}/draft.cpp
     ${CMAKE_CURRENT_LIST_DIR}/drawdown.cpp
     ${CMAKE_CURRENT_LIST_DIR}/design.cpp

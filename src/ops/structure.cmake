@@ -3,7 +3,6 @@
 list(APPEND HM_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/structurechange.h
     ${CMAKE_CURRENT_LIST_DIR}/boundedcounts.h
-    ${CMAKE_CURRENT_LIST_DIR}/numberrange.h
     ${CMAKE_CURRENT_LIST_DIR}/gaps.h
     ${CMAKE_CURRENT_LIST_DIR}/tieuplines.h
     ${CMAKE_CURRENT_LIST_DIR}/bitrows.cpp

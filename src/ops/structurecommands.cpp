@@ -62,11 +62,11 @@ StructureChange ApplyInsertDelete(Draft& d, InsertDeleteKind kind, int first, in
 
 NumberPairSetup NumberPairFor(NumberPairCommand command, const Draft& d) {
     // The picture of Design mode holds 2400 ends and picks.
-    const NumberRange designEnds = SpinRange(1, std::min(d.Ends, DesignSize));
-    const NumberRange designPicks = SpinRange(1, std::min(d.Picks, DesignSize));
+    const NumberRange designEnds = SpinBoxRange(1, std::min(d.Ends, DesignSize));
+    const NumberRange designPicks = SpinBoxRange(1, std::min(d.Picks, DesignSize));
     const int shafts = PatternShaftCount(d), treadles = LiftplanColumnCount(d);
-    const NumberRange allShafts = SpinRange(1, shafts);
-    const NumberRange allTreadles = SpinRange(1, treadles);
+    const NumberRange allShafts = SpinBoxRange(1, shafts);
+    const NumberRange allTreadles = SpinBoxRange(1, treadles);
     switch (command) {
     case NumberPairCommand::DesignInsertEnds:
         return {"@insends", "@fromend", "@numends", "", designEnds, designEnds};
@@ -81,8 +81,8 @@ NumberPairSetup NumberPairFor(NumberPairCommand command, const Draft& d) {
                 "@fromshaft",
                 "@numshafts",
                 "",
-                SpinRange(1, shafts + 1),
-                SpinRange(1, MaxPatternShafts - shafts)};
+                SpinBoxRange(1, shafts + 1),
+                SpinBoxRange(1, MaxPatternShafts - shafts)};
     case NumberPairCommand::DeleteShafts:
         return {"@delshafts", "@fromshaft", "@toshaft", "", allShafts, allShafts};
     case NumberPairCommand::InsertTreadles:
@@ -90,8 +90,8 @@ NumberPairSetup NumberPairFor(NumberPairCommand command, const Draft& d) {
                 "@fromtr",
                 "@numtr",
                 "",
-                SpinRange(1, treadles + 1),
-                SpinRange(1, MaxPatternShafts - treadles)};
+                SpinBoxRange(1, treadles + 1),
+                SpinBoxRange(1, MaxPatternShafts - treadles)};
     case NumberPairCommand::DeleteTreadles:
         return {"@deltr", "@fromtr", "@totr", "", allTreadles, allTreadles};
     case NumberPairCommand::SwitchShafts:

@@ -7,7 +7,7 @@
 #include <array>
 
 #include "model/draft.h"
-#include "ops/numberrange.h"
+#include "model/numberrange.h"
 #include "ops/structurechange.h"
 
 namespace hm {

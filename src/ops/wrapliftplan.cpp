@@ -8,11 +8,11 @@
 namespace hm {
 
 NumberRange WrapStepsRange(const Draft& d) {
-    return SpinRange(1, PatternShaftCount(d) - 1);
+    return SpinBoxRange(1, PatternShaftCount(d) - 1);
 }
 
 NumberRange WrapStepsRange(const LiftplanArea& selection) {
-    return SpinRange(1, std::abs(selection.lastShaft - selection.firstShaft));
+    return SpinBoxRange(1, std::abs(selection.lastShaft - selection.firstShaft));
 }
 
 bool WrapItemTextsExchanged(const Draft& d) {

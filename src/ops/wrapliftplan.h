@@ -3,7 +3,7 @@
 // the whole liftplan or of a selected rectangle of it.
 
 #include "model/draft.h"
-#include "ops/numberrange.h"
+#include "model/numberrange.h"
 #include "ops/structurechange.h"
 
 namespace hm {

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <memory>
 
+#include "model/numberrange.h"
 #include "view/canvas.h"
 #include "view/draftlayout.h"
 
@@ -31,14 +32,8 @@ struct DraftFill {
     bool drawdown = true;
 };
 
-struct SpinRange {
-    int min = 0;
-    int max = 0;
-    bool Contains(int v) const { return v >= min && v <= max; }
-};
-
 struct DraftRangeLimits {
-    SpinRange fromEnd, ends, fromPick, picks;
+    NumberRange fromEnd, ends, fromPick, picks;
     bool Allow(const DraftRange& r) const {
         return fromEnd.Contains(r.fromEnd) && ends.Contains(r.ends) &&
                fromPick.Contains(r.fromPick) && picks.Contains(r.picks);

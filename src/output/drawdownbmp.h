@@ -17,8 +17,8 @@ struct DrawdownBmpStart {
     Message notice;
     int ends = 0;
     int picks = 0;
-    SpinRange endLimits;
-    SpinRange pickLimits;
+    NumberRange endLimits;
+    NumberRange pickLimits;
 };
 DrawdownBmpStart DrawdownBmpStartValues(const Draft& d);
 

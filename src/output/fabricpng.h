@@ -19,8 +19,8 @@ struct FabricPngStart {
     Message notice;
     int ends = 0;
     int picks = 0;
-    SpinRange endLimits;
-    SpinRange pickLimits;
+    NumberRange endLimits;
+    NumberRange pickLimits;
 };
 FabricPngStart FabricPngStartValues(const Draft& d);
 

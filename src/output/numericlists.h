@@ -22,7 +22,7 @@ struct NumericListDialog {
     QString secondLabel;
     int first = 1;
     int second = 1;
-    SpinRange limits;
+    NumberRange limits;
 };
 NumericListDialog NumericListStart(NumericList kind, const Draft& d, bool landscape);
 

@@ -1,16 +1,12 @@
 #pragma once
 // Page margins as the page setup shows them. Margins are kept in thousandths of
-// an inch; in millimetre mode the dialog shows hundredths of a millimetre.
+// an inch; in millimetre mode the dialog shows hundredths of a millimetre. The
+// margins themselves (PageMargins, kept for the session in the command context)
+// are those of the printing rectangle.
 
-#include <array>
+#include "output/printgeometry.h"
 
 namespace hm {
-
-// The margins of printed pages for this session, in thousandths of an inch:
-// left, top, right, bottom.
-struct PageMargins {
-    std::array<int, 4> thousandthsInch{1000, 1000, 1000, 1000};
-};
 
 // round(margin x 0.0254) x 100: whole millimetres, in hundredths.
 int MarginToHundredthsMm(int thousandthsInch);

@@ -21,8 +21,8 @@ struct PrintFabricChoice {
 
 struct PrintFabricDialogStart {
     PrintFabricChoice choice; // the last used end and pick, Select Size
-    SpinRange ends;           // 1 .. last used end
-    SpinRange picks;          // 1 .. last used pick
+    NumberRange ends;         // 1 .. last used end
+    NumberRange picks;        // 1 .. last used pick
 };
 PrintFabricDialogStart PrintFabricStart(const Draft& d);
 

@@ -5,6 +5,11 @@
 
 namespace hm {
 
+int TextColumnLeft(const PrinterGeometry& g, const PrintRect& r, int widestLine) {
+    if (r.Left + widestLine <= g.PrintW) return r.Left;
+    return std::clamp(g.PrintW - widestLine, 0, r.Left);
+}
+
 PrintOutcome PrintTextLines(QPagedPaintDevice& device, const PrintContext& context,
                             const QStringList& lines) {
     PrintOutcome out;
@@ -19,6 +24,11 @@ PrintOutcome PrintTextLines(QPagedPaintDevice& device, const PrintContext& conte
     const QFontMetrics fm(p.font(), &device);
     const PrintRect& r = job.rect();
     const int step = std::max(1, fm.lineSpacing());
+    int widest = 0;
+    for (const QString& line : lines)
+        for (const QString& part : line.split(QChar(12)))
+            widest = std::max(widest, fm.horizontalAdvance(part));
+    const int left = TextColumnLeft(job.geometry(), r, widest);
     int top = r.Top;
     auto newPage = [&] {
         job.NewPage();
@@ -31,7 +41,7 @@ PrintOutcome PrintTextLines(QPagedPaintDevice& device, const PrintContext& conte
             // A form feed at the end of a line only turns the page.
             if (k > 0 && parts[k].isEmpty() && k == parts.size() - 1) continue;
             if (top + step > r.Bottom && top > r.Top) newPage();
-            p.drawText(QPoint(r.Left, top + fm.ascent()), parts[k]);
+            p.drawText(QPoint(left, top + fm.ascent()), parts[k]);
             top += step;
         }
     }

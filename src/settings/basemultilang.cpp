@@ -3,6 +3,8 @@
 #include <QList>
 #include <algorithm>
 
+#include "settings/qttranslations.h"
+
 namespace hm {
 
 namespace {
@@ -139,6 +141,7 @@ void SetLanguageEverywhere(int n) {
         if (c->Languages > n) c->SetActiveLanguage(n);
     }
     reg.current = n;
+    UseQtTranslation(n);
 }
 
 QString LanguageName(int language) {

@@ -110,7 +110,8 @@ int CurrentLanguage();
 // Every live component, in creation order.
 QList<TBaseMultiLang*> LiveComponents();
 // For every live component whose Languages exceeds n: SetActiveLanguage(n);
-// then the current language becomes n. A language no table has is refused.
+// then the current language becomes n, Qt's own texts included. A language no
+// table has is refused.
 void SetLanguageEverywhere(int n);
 
 // Language columns and their names in their own language.

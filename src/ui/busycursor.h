@@ -2,6 +2,7 @@
 // The busy cursor while a long step runs: set on construction, restored when
 // the guard goes out of scope.
 
+#include <QCursor>
 #include <QGuiApplication>
 
 namespace hm {

@@ -57,6 +57,9 @@ class CommandHost {
     // The language changed: captions, recent items, title, status line.
     virtual void LanguageChanged() = 0;
     virtual void ShowStatus(int panel, const QString& text) = 0;
+    // Status panels 3 and 4 for a place under the mouse: kind 3 is an end a and
+    // a pick b; neither number positive clears both panels.
+    virtual void ShowCellInfo(int kind, int a, int b) = 0;
 
     // ---- window-level steps ----
     // Save As, run when a question offers to save first; returns whether it saved.

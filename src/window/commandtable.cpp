@@ -3,12 +3,20 @@
 #include <vector>
 
 #include "analysis/ui/analyzecommands.h"
+#include "fabric/ui/fabriccommands.h"
+#include "fabric/ui/fillcolourscommand.h"
 #include "fabric/ui/yarncommands.h"
 #include "files/ui/filemenu.h"
+#include "ops/ui/clipboardcommands.h"
+#include "ops/ui/complexdraftingcommands.h"
 #include "ops/ui/editcommands.h"
 #include "ops/ui/fillcommands.h"
 #include "ops/ui/repeatcommand.h"
+#include "ops/ui/transformcommands.h"
+#include "ops/ui/utilitycommands.h"
+#include "output/ui/exportcommands.h"
 #include "output/ui/pagesetupcommand.h"
+#include "output/ui/printcommands.h"
 #include "settings/basemultilang.h"
 #include "settings/ui/optionscommands.h"
 #include "tools/ui/toolcommands.h"
@@ -202,9 +210,11 @@ std::vector<Command> BuildTable() {
     add(Sub("Export1", "FileMenu", "&Export"));
     add(Item("Heddlemark34", "Export1", "Save to hdm-file...")).Run(&Heddlemark34Click);
     add(Item("SaveasWIF1", "Export1", "Save as WIF...")).Run(&SaveasWIF1Click);
-    add(Item("SaveDraftasPNGimage1", "Export1", "Save Draft as PNG-image...")).When(NotDesign);
-    add(Item("PNG1", "Export1", "Save Fabric as PNG-image..."));
-    add(Item("BMP1", "Export1", "Save Drawdown as BMP-image..."));
+    add(Item("SaveDraftasPNGimage1", "Export1", "Save Draft as PNG-image..."))
+        .When(NotDesign)
+        .Run(&SaveDraftasPNGimage1Click);
+    add(Item("PNG1", "Export1", "Save Fabric as PNG-image...")).Run(&PNG1Click);
+    add(Item("BMP1", "Export1", "Save Drawdown as BMP-image...")).Run(&BMP1Click);
     add(Item("ReverttoSaved1", "FileMenu", "&Revert to Saved"))
         .When(Revert)
         .Run(&ReverttoSaved1Click);
@@ -213,15 +223,19 @@ std::vector<Command> BuildTable() {
     add(Sep("FileMenu"));
     add(Item("PageSetup1", "FileMenu", "Page Se&tup...")).Run(&PageSetup1Click);
     add(Sub("FilePrintItem", "FileMenu", "&Print"));
-    add(Item("AsDraft1", "FilePrintItem", "Draft...")).When(DraftOnly);
-    add(Item("AsFabric1", "FilePrintItem", "Fabric...")).When(NotDesignView);
-    add(Item("AsViewed1", "FilePrintItem", "Screen Image"));
+    add(Item("AsDraft1", "FilePrintItem", "Draft...")).When(DraftOnly).Run(&AsDraft1Click);
+    add(Item("AsFabric1", "FilePrintItem", "Fabric...")).When(NotDesignView).Run(&AsFabric1Click);
+    add(Item("AsViewed1", "FilePrintItem", "Screen Image")).Run(&AsViewed1Click);
     add(Sub("PrintNumeric1", "FileMenu", "Print &Numeric"));
     add(Item("PrNumThreading", "PrintNumeric1", "Pattern Threading..."))
         .Tr("@monsolv", "...")
-        .When(Pattern);
-    add(Item("PrNumLiftplan", "PrintNumeric1", "Liftplan...")).Tr("@dragnota", "...").When(Pattern);
-    add(Item("WarpColors1", "PrintNumeric1", "&Warp Colors..."));
+        .When(Pattern)
+        .Run(&PrNumThreadingClick);
+    add(Item("PrNumLiftplan", "PrintNumeric1", "Liftplan..."))
+        .Tr("@dragnota", "...")
+        .When(Pattern)
+        .Run(&PrNumLiftplanClick);
+    add(Item("WarpColors1", "PrintNumeric1", "&Warp Colors...")).Run(&WarpColors1Click);
     add(Sep("FileMenu", "RecentSeparator")).ShowWhen(RecentVisible<0>);
     add(Item("menyfil1", "FileMenu", "&1 ")).ShowWhen(RecentVisible<0>).Run(&OpenRecentClick<1>);
     add(Item("menyfil2", "FileMenu", "&2 ")).ShowWhen(RecentVisible<1>).Run(&OpenRecentClick<2>);
@@ -242,13 +256,29 @@ std::vector<Command> BuildTable() {
         .When(NotFabric)
         .Run(&Rep1Click, W::W2Plus);
     add(Sep("EditMenu"));
-    add(Item("EditCutItem", "EditMenu", "Cu&t")).Keys("Ctrl+X").When(Selection);
-    add(Item("EditCopyItem", "EditMenu", "&Copy")).Keys("Ctrl+C").When(Selection);
-    add(Item("EditPasteItem", "EditMenu", "&Paste")).Keys("Ctrl+V").When(PasteRule);
-    add(Item("EditPasteSpecial1", "EditMenu", "Paste &Special...")).Keys("Ctrl+W").When(PasteRule);
+    // The clipboard commands check first and then take their own undo steps.
+    add(Item("EditCutItem", "EditMenu", "Cu&t"))
+        .Keys("Ctrl+X")
+        .When(Selection)
+        .Run(&EditCutItemClick);
+    add(Item("EditCopyItem", "EditMenu", "&Copy"))
+        .Keys("Ctrl+C")
+        .When(Selection)
+        .Run(&EditCopyItemClick);
+    add(Item("EditPasteItem", "EditMenu", "&Paste"))
+        .Keys("Ctrl+V")
+        .When(PasteRule)
+        .Run(&EditPasteItemClick);
+    add(Item("EditPasteSpecial1", "EditMenu", "Paste &Special..."))
+        .Keys("Ctrl+W")
+        .When(PasteRule)
+        .Run(&EditPasteSpecial1Click);
     add(Item("EditDelete", "EditMenu", "Delete")).Keys("Del").When(NotFabric).Run(&EditDeleteClick);
-    add(Item("Crop1", "EditMenu", "Crop")).Keys("Ctrl+K").When(Selection);
-    add(Item("SelectCopy1", "EditMenu", "Select &and Copy...")).Keys("Ctrl+E").When(SelectCopyRule);
+    add(Item("Crop1", "EditMenu", "Crop")).Keys("Ctrl+K").When(Selection).Run(&Crop1Click);
+    add(Item("SelectCopy1", "EditMenu", "Select &and Copy..."))
+        .Keys("Ctrl+E")
+        .When(SelectCopyRule)
+        .Run(&SelectCopy1Click);
     add(Item("CopyImage1", "EditMenu", "Copy &Image")).Run(&CopyImage1Click);
     add(Sep("EditMenu"));
     add(Sub("Clear1", "EditMenu", "C&lear")).When(NotFabric);
@@ -331,13 +361,20 @@ std::vector<Command> BuildTable() {
         .Run(&Design1Click);
     add(Item("Interlacement1", "Viewmenu", "&Interlacement"))
         .Group("views")
-        .Check(InterlacementChecked);
-    add(Item("Fabric1", "Viewmenu", "&Fabric")).Group("views").Check(FabricChecked);
+        .Check(InterlacementChecked)
+        .Run(&Interlacement1Click);
+    add(Item("Fabric1", "Viewmenu", "&Fabric"))
+        .Group("views")
+        .Check(FabricChecked)
+        .Run(&Fabric1Click);
     add(Item("FabricYarnView1", "Viewmenu", "Fabric - Yarn View"))
         .Group("views")
         .Check(Never)
         .Hidden();
-    add(Item("Drapery1", "Viewmenu", "D&rapery")).Group("views").Check(DraperyChecked).Hidden();
+    add(Item("Drapery1", "Viewmenu", "D&rapery"))
+        .Group("views")
+        .Check(DraperyChecked)
+        .Run(&Drapery1Click);
     add(Sep("Viewmenu"));
     add(Item("ShowThreading1", "Viewmenu", "&Show Threading"))
         .Check(ShowThreadingChecked)
@@ -348,48 +385,95 @@ std::vector<Command> BuildTable() {
         .When(DraftOnly)
         .Run(&VisaMonstersolvning1Click);
     add(Sep("Viewmenu"));
-    add(Item("FabricWindow1", "Viewmenu", "Fabric &Window")).Check(FabricWindowChecked);
+    add(Item("FabricWindow1", "Viewmenu", "Fabric &Window"))
+        .Check(FabricWindowChecked)
+        .Run(&FabricWindow1Click);
 
     // ---- Utilities ----
     add(Menu("Utilitymenu", "&Utilities"));
-    add(Item("Trompaswrit1", "Utilitymenu", "&Tromp as Writ...")).When(NotFabric);
+    add(Item("Trompaswrit1", "Utilitymenu", "&Tromp as Writ..."))
+        .When(NotFabric)
+        .Run(&Trompaswrit1Click);
     add(Sub("MirrorWarp1", "Utilitymenu", "&Make Symmetrical")).When(DraftOnly);
-    add(Item("Warp1", "MirrorWarp1", "Pattern Threading")).Tr("@monsolv").When(Pattern);
-    add(Item("Weft1", "MirrorWarp1", "Liftplan")).Tr("@dragnota").When(Pattern);
-    add(Item("Asolv1", "MirrorWarp1", "Threading A")).Tr("@skaftgrupp_a");
-    add(Item("Atramp1", "MirrorWarp1", "Treadling A")).Tr("@trampning_a");
-    add(Item("Bsolv1", "MirrorWarp1", "Threading B")).Tr("@skaftgrupp_b").When(ThreadingB);
-    add(Item("Btramp1", "MirrorWarp1", "Treadling B")).Tr("@trampning_b").When(TreadlingB);
+    add(Item("Warp1", "MirrorWarp1", "Pattern Threading"))
+        .Tr("@monsolv")
+        .When(Pattern)
+        .Run(&MakeSymmetricalClick<MirrorTarget::Warp>);
+    add(Item("Weft1", "MirrorWarp1", "Liftplan"))
+        .Tr("@dragnota")
+        .When(Pattern)
+        .Run(&MakeSymmetricalClick<MirrorTarget::Weft>);
+    add(Item("Asolv1", "MirrorWarp1", "Threading A"))
+        .Tr("@skaftgrupp_a")
+        .Run(&MakeSymmetricalClick<MirrorTarget::ThreadingA>);
+    add(Item("Atramp1", "MirrorWarp1", "Treadling A"))
+        .Tr("@trampning_a")
+        .Run(&MakeSymmetricalClick<MirrorTarget::TreadlingA>);
+    add(Item("Bsolv1", "MirrorWarp1", "Threading B"))
+        .Tr("@skaftgrupp_b")
+        .When(ThreadingB)
+        .Run(&MakeSymmetricalClick<MirrorTarget::ThreadingB>);
+    add(Item("Btramp1", "MirrorWarp1", "Treadling B"))
+        .Tr("@trampning_b")
+        .When(TreadlingB)
+        .Run(&MakeSymmetricalClick<MirrorTarget::TreadlingB>);
     add(Sub("Insert1", "Utilitymenu", "&Insert")).When(NotFabric);
-    add(Item("InsEnds1", "Insert1", "&Ends..."));
-    add(Item("InsPicks1", "Insert1", "&Picks..."));
-    add(Item("InsTreadles1", "Insert1", "&Treadles...")).Hidden();
+    add(Item("InsEnds1", "Insert1", "&Ends..."))
+        .Run(&InsertDeleteClick<InsertDeleteKind::InsertEnds>);
+    add(Item("InsPicks1", "Insert1", "&Picks..."))
+        .Run(&InsertDeleteClick<InsertDeleteKind::InsertPicks>);
+    add(Item("InsTreadles1", "Insert1", "&Treadles...")).Hidden().Run(&InsTreadles1Click);
     add(Sub("Delete1", "Utilitymenu", "&Delete")).When(NotFabric);
-    add(Item("DelEnds1", "Delete1", "&Ends..."));
-    add(Item("DelPicks1", "Delete1", "&Picks..."));
-    add(Item("DelTreadles1", "Delete1", "&Treadles...")).Hidden();
-    add(Item("WrapLiftplan1", "Utilitymenu", "&Wrap Liftplan...")).When(PatternDraftView);
-    add(Item("ReverseTieups1", "Utilitymenu", "Reverse Tie-ups"));
+    add(Item("DelEnds1", "Delete1", "&Ends..."))
+        .Run(&InsertDeleteClick<InsertDeleteKind::DeleteEnds>);
+    add(Item("DelPicks1", "Delete1", "&Picks..."))
+        .Run(&InsertDeleteClick<InsertDeleteKind::DeletePicks>);
+    add(Item("DelTreadles1", "Delete1", "&Treadles...")).Hidden().Run(&DelTreadles1Click);
+    add(Item("WrapLiftplan1", "Utilitymenu", "&Wrap Liftplan..."))
+        .When(PatternDraftView)
+        .Run(&WrapLiftplan1Click);
+    add(Item("ReverseTieups1", "Utilitymenu", "Reverse Tie-ups")).Run(&ReverseTieups1Click);
     add(Item("Reverse1", "Utilitymenu", "Reverse Liftplan"))
         .Tr("@revdragnota")
-        .When(PatternNotDesign);
-    add(Item("TieUpSpecial1", "Utilitymenu", "Tie-&up Special...")).Hidden();
-    add(Item("SwitchTreadles1", "Utilitymenu", "Switch Tr&eadles...")).Hidden();
-    add(Item("ReverseOrder1", "Utilitymenu", "Reverse Weft &Order")).Hidden();
+        .When(PatternNotDesign)
+        .Run(&Reverse1Click);
+    add(Item("TieUpSpecial1", "Utilitymenu", "Tie-&up Special..."))
+        .Hidden()
+        .Run(&TieUpSpecial1Click);
+    add(Item("SwitchTreadles1", "Utilitymenu", "Switch Tr&eadles..."))
+        .Hidden()
+        .Run(&SwitchTreadles1Click);
+    add(Item("ReverseOrder1", "Utilitymenu", "Reverse Weft &Order"))
+        .Hidden()
+        .Run(&ReverseOrder1Click);
 
     // ---- Transform ----
     add(Menu("Transformmenu", "&Transform"));
-    add(Item("Translate1", "Transformmenu", "Expand Pattern...")).When(PatternNotFabric);
+    add(Item("Translate1", "Transformmenu", "Expand Pattern..."))
+        .When(PatternNotFabric)
+        .Run(&Translate1Click, W::W2);
     add(Item("InsertThreading1", "Transformmenu", "Insert in Pattern threading..."))
-        .When(PatternDraftView);
-    add(Item("InsShafts1", "Transformmenu", "Insert Pattern shafts...")).When(PatternShown);
-    add(Item("DelShafts1", "Transformmenu", "Delete Pattern shafts...")).When(PatternShown);
-    add(Item("SwitchShafts1", "Transformmenu", "Switch Pattern shafts...")).When(PatternShown);
-    add(Item("Reanalyze1", "Transformmenu", "&Reanalyze Pattern")).When(PatternDraftView);
+        .When(PatternDraftView)
+        .Run(&InsertThreading1Click, W::W2);
+    add(Item("InsShafts1", "Transformmenu", "Insert Pattern shafts..."))
+        .When(PatternShown)
+        .Run(&InsShafts1Click);
+    add(Item("DelShafts1", "Transformmenu", "Delete Pattern shafts..."))
+        .When(PatternShown)
+        .Run(&DelShafts1Click);
+    add(Item("SwitchShafts1", "Transformmenu", "Switch Pattern shafts..."))
+        .When(PatternShown)
+        .Run(&SwitchShafts1Click);
+    // Both take the W1 steps themselves, and only when they change the draft.
+    add(Item("Reanalyze1", "Transformmenu", "&Reanalyze Pattern"))
+        .When(PatternDraftView)
+        .Run(&Reanalyze1Click);
     add(Item("StraightThreading1", "Transformmenu", "&Straight Pattern threading"))
-        .When(PatternDraftView);
+        .When(PatternDraftView)
+        .Run(&StraightThreading1Click);
     add(Item("Reducetoonerepeat1", "Transformmenu", "Reduce to one pattern repeat"))
-        .When(PatternNotDesign);
+        .When(PatternNotDesign)
+        .Run(&Reducetoonerepeat1Click);
     add(Item("BlockSubstitution1", "Transformmenu", "Block Substitution...")).Hidden();
     add(Item("Overlay1", "Transformmenu", "&Overlay...")).Hidden();
     add(Item("Network1", "Transformmenu", "&Network...")).Hidden();
@@ -477,7 +561,7 @@ std::vector<Command> BuildTable() {
         .CopyOf("Dots1")
         .Run(&FillClick<GT::TieupBA, GK::PointMarks>);
     add(Sep("Library1"));
-    add(Item("WarpColors2", "Library1", "Colors..."));
+    add(Item("WarpColors2", "Library1", "Colors...")).Run(&WarpColors2Click);
 
     // ---- Analyze ----
     add(Menu("Analyzemenu", "&Analyze"));
@@ -494,8 +578,10 @@ std::vector<Command> BuildTable() {
 
     // ---- Yarn ----
     add(Menu("Yarn2", "Yarn"));
-    add(Item("EditColors1", "Yarn2", "&Edit Colors...")).Hint("Edit Colors");
-    add(Item("ColorWindow1", "Yarn2", "&Color Palette")).Check(PaletteChecked);
+    add(Item("EditColors1", "Yarn2", "&Edit Colors...")).Hint("Edit Colors").Run(&EditColors1Click);
+    add(Item("ColorWindow1", "Yarn2", "&Color Palette"))
+        .Check(PaletteChecked)
+        .Run(&ColorWindow1Click);
     add(Item("ColorDialogItem", "Yarn2", "&Color Dialog")).Run(&ColorDialogItemClick);
 
     // ---- Options ----
@@ -556,14 +642,17 @@ std::vector<Command> BuildTable() {
         .Check(SelectChecked)
         .Run(&SelectSpeedButtonClick);
     add(ToolSep());
-    add(Tool("DraftSpeedButton", "Draft/Fabric|Toggle Draft or Design/Fabric view", "draftfabric"));
+    add(Tool("DraftSpeedButton", "Draft/Fabric|Toggle Draft or Design/Fabric view", "draftfabric"))
+        .Run(&DraftSpeedButtonClick);
     add(Tool("DisplaySpeedButton", "Toggle Threading|Toggle threading display", "threading"))
         .Twin("ShowThreading1");
     // The button shares the item's rules but runs under plain W2.
     add(Tool("RepSpeedButton", "Repeat", "repeat")).Twin("Rep1").Run(&Rep1Click, W::W2);
     add(ToolSep());
     add(Tool("ToolButtonEdcol", "Edit Colors", "editcolors")).Twin("EditColors1");
-    add(Tool("PalSpeedButton", "Color Palette", "palette")).Twin("ColorWindow1");
+    add(Tool("PalSpeedButton", "Color Palette", "palette"))
+        .Twin("ColorWindow1")
+        .Check(PaletteChecked);
     add(Tool("ToolButtonNote", "Notes", "note")).Run(&ToolButtonNoteClick);
     add(Tool("OptionSpeedButton", "Options", "options")).Twin("Options2");
     add(ToolSep());

@@ -11,6 +11,8 @@ list(APPEND HM_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/windowcommands.h
     ${CMAKE_CURRENT_LIST_DIR}/statusline.cpp
     ${CMAKE_CURRENT_LIST_DIR}/statusline.h
+    ${CMAKE_CURRENT_LIST_DIR}/scrollbarstyle.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/scrollbarstyle.h
     ${CMAKE_CURRENT_LIST_DIR}/dialogresources.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogresources.h
     ${CMAKE_CURRENT_LIST_DIR}/noteswindow.cpp

@@ -18,7 +18,9 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "fabric/ui/fabriccommands.h"
 #include "files/ui/filecommands.h"
+#include "ops/ui/clipboardcommands.h"
 #include "settings/basemultilang.h"
 #include "settings/settingsstore.h"
 #include "settings/ui/multilang.h"
@@ -26,6 +28,7 @@
 #include "view/ui/draftview.h"
 #include "window/helpbrowser.h"
 #include "window/noteswindow.h"
+#include "window/scrollbarstyle.h"
 #include "window/statusline.h"
 #include "window/tipofday.h"
 
@@ -128,6 +131,8 @@ void TWform::StartUp(const StartupEnvironment& env) {
     view_.SelectionTool = false;
     BuildFileCommands();
     ShowRecentFiles();
+    // Paste follows what other programs put on the clipboard.
+    InstallClipboardWatcher(*context_, this);
 
     // 11. Sinking shed: the default colours follow the shed.
     if (d.SinkingShed) {
@@ -183,6 +188,7 @@ void TWform::BuildCentralArea() {
     grid->setSpacing(0);
 
     draftView_ = new DraftView(*draft_, central);
+    draftView_->setViewState(&view_);
     context_->draftView = draftView_;
     draftView_->setMargins(7, 6, 11);
     draftView_->setMinimumSize(40, 40);
@@ -207,6 +213,10 @@ void TWform::BuildCentralArea() {
     scrollH_->setTracking(false);
     scrollH_->setFocusPolicy(Qt::NoFocus);
     hl->addWidget(scrollH_);
+    auto* barStyle = new ScrollBarStyle;
+    barStyle->setParent(this);
+    scrollH_->setStyle(barStyle);
+    scrollV_->setStyle(barStyle);
 
     draftView_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     panelScv->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
@@ -244,6 +254,12 @@ void TWform::showEvent(QShowEvent* event) {
         if (hadCommandLine_) {
             fileCommands_->OpenFromCommandLine(env_.arguments);
             UpdateMenuState();
+        }
+        // The fabric window open at the last exit opens again; the keys stay
+        // with the main window unless a file was named.
+        if (view_.FabricWindowOn) {
+            ShowFabricWindow(*context_);
+            if (!hadCommandLine_) activateWindow();
         }
         // A copy left by a run that ended without a clean exit is offered once
         // the window is on the screen.
@@ -314,6 +330,10 @@ void TWform::BuildMouseTools() {
     h.buttonHeld = [this](bool held) { view_.MouseButtonDown = held; };
     h.takeSnapshot = [this] { TakeUndoSnapshot(); };
     h.markModified = [this] { MarkModified(); };
+    h.strokeApplied = [this](const ClothChange& change) {
+        UpdateFabricWindow(*context_, change);
+        SetModified();
+    };
     h.markUndoAvailable = [this] { MarkUndoAvailable(); };
     h.showCellInfo = [this](int kind, int a, int b) { ShowCellInfo(kind, a, b); };
     h.showSelectionSize = [this](int kind, int a, int b) { ShowSelectionSize(kind, a, b); };
@@ -323,6 +343,8 @@ void TWform::BuildMouseTools() {
         UpdateMenuState();
     };
     h.confirm = [this](const Message& m) { return context_->Ask(m) == BoxAnswer::Yes; };
+    // Cut, Copy and Crop (and their shortcuts) follow the selection.
+    h.selectionChanged = [this] { UpdateMenuState(); };
     tools_ = new MouseTools(draftView_, std::move(h), this);
     context_->Register(tools_);
 }

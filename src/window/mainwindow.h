@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+#include "fabric/fabriclayout.h"
 #include "model/draft.h"
 #include "model/message.h"
 #include "model/undo.h"
@@ -109,6 +110,7 @@ class TWform : public QMainWindow, public CommandHost {
     void ResetFillPattern() override;
     void LanguageChanged() override;
     void ShowStatus(int panel, const QString& text) override;
+    void ShowCellInfo(int kind, int a, int b) override;
     bool SaveAs() override;
     void StoreWindowState() override;
     void ShowHelp(const QString& page) override;
@@ -117,7 +119,6 @@ class TWform : public QMainWindow, public CommandHost {
     // ---- the window's own state shown elsewhere ----
     CommandState CurrentCommandState() const;
     void ShowRanges();
-    void ShowCellInfo(int kind, int a, int b);
     void ShowSelectionSize(int kind, int a, int b);
     // The keys S, M, L, P, Insert, D; returns whether the key was used.
     bool HandleToolKey(int key);
@@ -157,11 +158,15 @@ class TWform : public QMainWindow, public CommandHost {
     void OnLaidOut();
     void UpdateScrollBars();
     void UpdateZoomLabel();
-    int ShownZoom() const; // the zoom of the view shown
+    int ShownZoom() const;           // the zoom of the view shown
+    FabricExtent ShownCloth() const; // the fabric view's extent (none in the draft)
     void ScrollEnded(bool horizontal);
     // ---- host helpers (mainwindow_host.cpp) ----
     void UpdateNoteButton();
     void DropSelection();
+    void ShowTitle();
+    // Modified without refreshing the fabric window (a stroke updates its threads).
+    void SetModified();
 
     StartupEnvironment env_;
     std::unique_ptr<Draft> draft_;

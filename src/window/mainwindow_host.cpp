@@ -6,8 +6,12 @@
 #include <QFileInfo>
 
 #include "fabric/ui/colorselector.h"
+#include "fabric/ui/fabriccommands.h"
+#include "fabric/ui/fabricwindow.h"
+#include "fabric/ui/palettewindow.h"
 #include "files/ui/filecommands.h"
 #include "ops/repeatdialogrules.h"
+#include "ops/ui/clipboardcommands.h"
 #include "settings/basemultilang.h"
 #include "settings/settingsstore.h"
 #include "tools/ui/mousetools.h"
@@ -61,12 +65,16 @@ void TWform::DisableUndo() {
 
 void TWform::MarkModified() {
     RefreshFabricWindow();
+    SetModified();
+}
+
+void TWform::SetModified() {
     doc_.Modified = true;
     if (fileCommands_) fileCommands_->DraftEdited();
 }
 
 void TWform::RefreshFabricWindow() {
-    // The floating fabric window is not part of the program yet.
+    hm::RefreshFabricWindow(*context_);
 }
 
 // ---------------------------------------------------------------- selection and tools
@@ -100,6 +108,12 @@ void TWform::ResetFillPattern() {
 // ---------------------------------------------------------------- what the window shows
 
 void TWform::UpdateTitle() {
+    ShowTitle();
+    // The fabric window is called by the pattern's name.
+    if (TFabwindow* fabric = context_->Find<TFabwindow>()) fabric->SetCaption();
+}
+
+void TWform::ShowTitle() {
     static const QString app = QStringLiteral("Heddlemark CD");
     if (doc_.CurrentFile.isEmpty()) {
         doc_.CurrentName.clear();
@@ -125,9 +139,11 @@ void TWform::UpdateTitle() {
 }
 
 void TWform::AfterLoad() {
+    ForgetClipboardKind(*context_);
     if (draftView_) draftView_->unsetCursor();
     SetZoomSlider(draft_->Zoom);
     RefreshFabricWindow();
+    PaletteChanged();
     UpdateNoteButton();
 }
 
@@ -148,11 +164,13 @@ void TWform::UpdateNoteButton() {
 
 void TWform::PaletteChanged() {
     if (colorSelector_) colorSelector_->Refresh();
+    if (TPalWin* palette = context_->Find<TPalWin>()) palette->Rebuild();
 }
 
 void TWform::SetCurrentColor(int index) {
     view_.CurrentColor = std::clamp(index, 0, PaletteEntries - 1);
     if (colorSelector_) colorSelector_->SetCurrentColor(view_.CurrentColor);
+    if (TPalWin* palette = context_->Find<TPalWin>()) palette->ShowCurrentColor(view_.CurrentColor);
 }
 
 void TWform::LeaveFabricView() {
@@ -167,6 +185,7 @@ void TWform::RecentFilesChanged() {
 }
 
 void TWform::LanguageChanged() {
+    if (statusLine_) statusLine_->UpdatePanelWidths();
     UpdateCaptions();
     ShowRecentFiles();
     UpdateMenuState();

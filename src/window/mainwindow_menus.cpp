@@ -257,7 +257,7 @@ void TWform::BuildColorSelector() {
     colorSelector_->setFocusPolicy(Qt::NoFocus);
     toolBar_->addWidget(colorSelector_);
     connect(colorSelector_, &ColorSelector::colorChosen, this, [this](int index) {
-        view_.CurrentColor = index;
+        SetCurrentColor(index); // the palette window marks it too
         if (slideBar_) slideBar_->setFocus();
     });
     colorSelector_->installEventFilter(this);

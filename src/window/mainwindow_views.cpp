@@ -76,15 +76,26 @@ void TWform::UpdateZoomLabel() {
 
 void TWform::OnLaidOut() {
     if (!draftView_) return;
-    const DraftLayout& l = draftView_->layout();
-    view_.VisibleEnds = l.visibleEnds;
-    view_.VisiblePicks = l.visiblePicks;
+    if (draftView_->ShowsFabric()) {
+        const FabricLayout& f = draftView_->fabricLayout();
+        view_.VisibleEnds = f.visibleEnds;
+        view_.VisiblePicks = f.visiblePicks;
+    } else {
+        const DraftLayout& l = draftView_->layout();
+        view_.VisibleEnds = l.visibleEnds;
+        view_.VisiblePicks = l.visiblePicks;
+    }
     UpdateMenuState();
     UpdateScrollBars();
     ShowRanges();
     UpdateZoomLabel();
-    if (statusLine_)
-        statusLine_->SetPanelText(5, Tr(draft_->SinkingShed ? "@idsinking" : "@idrising"));
+    if (!statusLine_) return;
+    statusLine_->SetPanelText(5, Tr(draft_->SinkingShed ? "@idsinking" : "@idrising"));
+    // The fabric views say after every layout that two picks share a row.
+    if (view_.FabricView)
+        if (const char* key = FabricStatusKey(static_cast<FabricKind>(view_.FabricKind),
+                                              draft_->FabricCompression))
+            statusLine_->SetPanelText(3, Tr(key));
 }
 
 namespace {
@@ -97,13 +108,21 @@ struct ScrollAxis {
 
 } // namespace
 
-static ScrollAxis AxisOf(const Draft& d, const ViewState& v, bool horizontal) {
+// `cloth`: the extent of the fabric view shown, which its bars scroll over.
+static ScrollAxis AxisOf(const Draft& d, const ViewState& v, const FabricExtent& cloth,
+                         bool horizontal) {
     ScrollAxis a;
     a.extent = horizontal ? d.Ends : d.Picks;
     if (d.DesignMode && !v.FabricView) a.extent = std::min(a.extent, DesignSize);
+    if (v.FabricView) a.extent = std::min(a.extent, horizontal ? cloth.ends : cloth.picks);
     a.visible = std::max(horizontal ? v.VisibleEnds : v.VisiblePicks, 1);
     a.reversed = horizontal ? d.ThreadingFromRight : (d.LiftplanFromBottom || v.FabricView);
     return a;
+}
+
+FabricExtent TWform::ShownCloth() const {
+    return draftView_ && draftView_->ShowsFabric() ? draftView_->fabricLayout().extent
+                                                   : FabricExtent{};
 }
 
 void TWform::UpdateScrollBars() {
@@ -111,7 +130,7 @@ void TWform::UpdateScrollBars() {
     for (bool horizontal : {true, false}) {
         QScrollBar* bar = horizontal ? scrollH_ : scrollV_;
         if (!bar) continue;
-        const ScrollAxis a = AxisOf(d, view_, horizontal);
+        const ScrollAxis a = AxisOf(d, view_, ShownCloth(), horizontal);
         const int maxPos = std::max(0, a.extent - a.visible);
         int offset = horizontal ? (view_.FabricView ? d.FabricFirstEnd : d.FirstEnd)
                                 : (view_.FabricView ? d.FabricFirstPick : d.FirstPick);
@@ -136,7 +155,7 @@ void TWform::VerticalScrollEnded() {
 void TWform::ScrollEnded(bool horizontal) {
     Draft& d = *draft_;
     QScrollBar* bar = horizontal ? scrollH_ : scrollV_;
-    const ScrollAxis a = AxisOf(d, view_, horizontal);
+    const ScrollAxis a = AxisOf(d, view_, ShownCloth(), horizontal);
     const int maxPos = std::max(0, a.extent - a.visible);
     const int pos = std::clamp(bar->value(), 0, maxPos);
     DisableUndo();
@@ -271,10 +290,10 @@ void TWform::ShowRanges() {
         ends = std::min(ends, d.Ends);
         picks = std::min(picks, d.Picks);
     }
+    statusLine_->SetPanelText(1,
+                              StatusLine::RangeText(Tr("@idwarp"), firstEnd + 1, firstEnd + ends));
     statusLine_->SetPanelText(
-        1, Tr("@idwarp") + QStringLiteral(": %1-%2").arg(firstEnd + 1).arg(firstEnd + ends));
-    statusLine_->SetPanelText(
-        2, Tr("@idweft") + QStringLiteral(": %1-%2").arg(firstPick + 1).arg(firstPick + picks));
+        2, StatusLine::RangeText(Tr("@idweft"), firstPick + 1, firstPick + picks));
     statusLine_->SetPanelText(3, {});
 }
 
@@ -285,9 +304,7 @@ void TWform::ShowCellInfo(int kind, int a, int b) {
         statusLine_->SetPanelText(4, {});
         return;
     }
-    auto label = [this](const char* key, int n) {
-        return (Tr(QString::fromLatin1(key)) + QStringLiteral(": ")).left(20) + QString::number(n);
-    };
+    auto label = [](const char* key, int n) { return StatusLine::CellText(Tr(key), n); };
     QString p3, p4;
     switch (kind) {
     case 1:

@@ -3,12 +3,38 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <algorithm>
+#include <vector>
+
+#include "model/draft.h"
+#include "settings/messages.h"
 
 namespace hm {
 
 namespace {
+
 constexpr int StartWidths[StatusLine::PanelCount] = {150, 120, 120, 100, 100, 0};
+constexpr int LargestNumber = std::max(MaxEnds, MaxPicks);
+
+// The labels each panel shows, by key.
+const std::vector<const char*>& PanelLabels(int panel) {
+    static const std::vector<const char*> labels[StatusLine::PanelCount] = {
+        {},
+        {"@idwarp"},
+        {"@idweft"},
+        {"@idend", "@idpick", "@idshaft"},
+        {"@idshaft", "@idpick", "@idcolor", "@idtreadle"},
+        {"@idsinking", "@idrising"},
+    };
+    return labels[panel];
 }
+
+QString WidestText(int panel, const QString& label) {
+    if (panel == 1 || panel == 2) return StatusLine::RangeText(label, LargestNumber, LargestNumber);
+    if (panel == 3 || panel == 4) return StatusLine::CellText(label, LargestNumber);
+    return label;
+}
+
+} // namespace
 
 StatusLine::StatusLine(QWidget* parent) : QStatusBar(parent) {
     setObjectName("StatusLine");
@@ -26,25 +52,31 @@ StatusLine::StatusLine(QWidget* parent) : QStatusBar(parent) {
         else
             addPermanentWidget(label);
     }
-    panels_[5]->setText(QStringLiteral("Sinking"));
     UpdatePanelWidths();
 }
 
 void StatusLine::UpdatePanelWidths() {
-    for (int i = 1; i < PanelCount - 1; ++i)
-        panels_[static_cast<size_t>(i)]->setFixedWidth(StartWidths[i]);
-    // The shed panel is as wide as "Sinking" plus a margin, and wider when the
-    // word in the current language needs it, so that it is never cut.
-    const QFontMetrics fm(panels_[5]->font());
-    const int text = std::max(fm.horizontalAdvance(QStringLiteral("Sinking")),
-                              fm.horizontalAdvance(panels_[5]->text()));
-    panels_[5]->setFixedWidth(text + 32);
+    for (int i = 1; i < PanelCount; ++i) {
+        QLabel* panel = panels_[static_cast<size_t>(i)];
+        const QFontMetrics fm(panel->font());
+        int text = fm.horizontalAdvance(panel->text());
+        for (const char* key : PanelLabels(i))
+            text = std::max(text, fm.horizontalAdvance(WidestText(i, Tr(key))));
+        panel->setFixedWidth(std::max(StartWidths[i], text + 32));
+    }
+}
+
+QString StatusLine::RangeText(const QString& label, int first, int last) {
+    return label + QStringLiteral(": %1-%2").arg(first).arg(last);
+}
+
+QString StatusLine::CellText(const QString& label, int number) {
+    return (label + QStringLiteral(": ")).left(20) + QString::number(number);
 }
 
 void StatusLine::SetPanelText(int panel, const QString& text) {
     if (panel < 0 || panel >= PanelCount) return;
     panels_[static_cast<size_t>(panel)]->setText(text);
-    if (panel == 5) UpdatePanelWidths();
 }
 
 QString StatusLine::PanelText(int panel) const {

@@ -1,7 +1,8 @@
 #pragma once
 // The status line of the main window: six panels. Panel 0 shows hints and takes
 // the width left over; panels 1 and 2 the visible end and pick ranges; 3 and 4
-// the cell under the mouse; 5 the shed.
+// the cell under the mouse; 5 the shed. Panels 1 to 5 are as wide as their
+// longest text in the current language needs, with the largest numbers.
 
 #include <QStatusBar>
 #include <array>
@@ -19,8 +20,13 @@ class StatusLine : public QStatusBar {
     void SetPanelText(int panel, const QString& text);
     QString PanelText(int panel) const;
     QLabel* Panel(int panel) const { return panels_[static_cast<size_t>(panel)]; }
-    // Panel 5 follows the width of "Sinking" in the window font.
+    // Sizes panels 1 to 5 for the current language (call after a change).
     void UpdatePanelWidths();
+
+    // "Warp: 11-90": a label with a range of ends or picks (panels 1 and 2).
+    static QString RangeText(const QString& label, int first, int last);
+    // "Pick: 5": a label with one number (panels 3 and 4); long labels are cut.
+    static QString CellText(const QString& label, int number);
 
   private:
     std::array<QLabel*, PanelCount> panels_{};

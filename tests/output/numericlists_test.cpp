@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "output/numericlists.h"
+#include "output/printtext.h"
 
 using namespace hm;
 
@@ -150,4 +151,19 @@ TEST(NumericLists, DialogStartValues) {
     EXPECT_EQ(NumericListStart(NumericList::Liftplan, *d, false).second, 45);
     EXPECT_EQ(NumericListStart(NumericList::Liftplan, *d, true).second, 2); // above 40
     EXPECT_EQ(NumericListStart(NumericList::WarpColors, *d, true).second, 400);
+}
+
+TEST(NumericLists, LinesTooWideForTheMarginsMoveLeftButStayOnThePaper) {
+    PrinterGeometry g;
+    g.PrintW = 4960; // A4 across at 600 dpi
+    const PrintRect r{600, 600, 4360, 6400};
+    struct Case {
+        int widest, left;
+    } cases[] = {
+        {3000, 600}, // inside the margins
+        {4360, 600}, // into the right margin, up to the printable edge
+        {4560, 400}, // a 76-column block of 12-point Courier: moved left to end there
+        {6000, 0},   // wider than the paper: from its left edge
+    };
+    for (const Case& c : cases) EXPECT_EQ(TextColumnLeft(g, r, c.widest), c.left) << c.widest;
 }

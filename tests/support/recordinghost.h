@@ -56,6 +56,9 @@ class RecordingHost : public CommandHost {
     void ShowStatus(int panel, const QString& text) override {
         steps << QString("ShowStatus %1 %2").arg(panel).arg(text);
     }
+    void ShowCellInfo(int kind, int a, int b) override {
+        steps << QString("ShowCellInfo %1 %2 %3").arg(kind).arg(a).arg(b);
+    }
     bool SaveAs() override {
         steps << "SaveAs";
         return saveAsResult;

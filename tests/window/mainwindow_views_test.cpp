@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 #include "mainwindow_fixture.h"
 #include "model/design.h"
@@ -201,6 +203,83 @@ TEST_F(MainWindowTest, ScrollingAndZoomingDisableUndo) {
     EXPECT_FALSE(Enabled("EditUndoItem"));
 }
 
+// The handle of each bar is as long as the share of the threads in view, after
+// a zoom and a switch between Draft and Design as after any other layout.
+TEST_F(MainWindowTest, ScrollBarRangeAndPageFollowEveryLayout) {
+    TWform& w = Make(true);
+    Draft& d = w.draft();
+    d.Ends = 330;
+    d.Picks = 400;
+    w.Update();
+    QScrollBar* h = w.findChild<QScrollBar*>("ScrollBarH");
+    QScrollBar* v = w.findChild<QScrollBar*>("ScrollBarV");
+    QSlider* zoom = w.findChild<QSlider*>("SlideBar1");
+    auto expectFollows = [&](const char* step) {
+        SCOPED_TRACE(step);
+        const int ends = w.view().VisibleEnds, picks = w.view().VisiblePicks;
+        ASSERT_GT(ends, 0);
+        EXPECT_EQ(h->maximum(), std::max(0, d.Ends - ends));
+        EXPECT_EQ(h->pageStep(), std::max(1, ends - 1));
+        EXPECT_EQ(v->maximum(), std::max(0, d.Picks - picks));
+        EXPECT_EQ(v->pageStep(), std::max(1, picks - 1));
+        // The handle stands for ends 1 to `ends`: at the end where end 1 is.
+        EXPECT_EQ(h->value(), d.ThreadingFromRight ? h->maximum() : 0);
+        EXPECT_EQ(w.statusLine()->PanelText(1), QString("Warp: 1-%1").arg(ends));
+    };
+    expectFollows("start");
+    zoom->setValue(20);
+    ASSERT_GT(d.Zoom, 10);
+    expectFollows("zoom in");
+    QTest::keyClick(&w, Qt::Key_D);
+    ASSERT_TRUE(d.DesignMode);
+    expectFollows("Design");
+    QTest::keyClick(&w, Qt::Key_D);
+    ASSERT_FALSE(d.DesignMode);
+    expectFollows("Draft");
+    zoom->setValue(3);
+    expectFollows("zoom out");
+}
+
+// A handle at the end of its track must not read as part of the groove: it is
+// drawn darker than the groove beside it.
+TEST_F(MainWindowTest, TheScrollBarHandleIsDarkerThanItsGroove) {
+    TWform& w = Make(true);
+    w.draft().Ends = 330;
+    w.Update();
+    for (const char* name : {"ScrollBarH", "ScrollBarV"}) {
+        SCOPED_TRACE(name);
+        QScrollBar* bar = w.findChild<QScrollBar*>(name);
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = bar->orientation();
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = option.sliderValue = bar->value();
+        option.pageStep = bar->pageStep();
+        option.singleStep = bar->singleStep();
+        option.upsideDown = false;
+        option.subControls = QStyle::SC_All;
+        const QRect handle = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                          QStyle::SC_ScrollBarSlider, bar);
+        const QRect groove = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                          QStyle::SC_ScrollBarGroove, bar);
+        ASSERT_FALSE(handle.isEmpty());
+        // A point of the groove outside the handle, on the side with more room.
+        const bool horizontal = bar->orientation() == Qt::Horizontal;
+        const QPoint free =
+            horizontal ? QPoint(handle.left() - groove.left() > groove.right() - handle.right()
+                                    ? (groove.left() + handle.left()) / 2
+                                    : (handle.right() + groove.right()) / 2,
+                                groove.center().y())
+                       : QPoint(groove.center().x(),
+                                handle.top() - groove.top() > groove.bottom() - handle.bottom()
+                                    ? (groove.top() + handle.top()) / 2
+                                    : (handle.bottom() + groove.bottom()) / 2);
+        const QImage image = bar->grab().toImage();
+        EXPECT_LT(qGray(image.pixel(handle.center())) + 20, qGray(image.pixel(free)));
+    }
+}
+
 TEST_F(MainWindowTest, VerticalBarIsReversedWithTheLiftplanFromTheBottom) {
     TWform& w = Make(true);
     Draft& d = w.draft();
@@ -230,13 +309,40 @@ TEST_F(MainWindowTest, WheelMovesThreeRowsPerNotch) {
     EXPECT_EQ(w.draft().FirstPick, 3);
 }
 
-TEST_F(MainWindowTest, FabricViewsStayDisabledWithoutTheirPainters) {
+TEST_F(MainWindowTest, FabricViewsAreOnTheViewMenuButTheYarnViewIsHidden) {
     Make();
-    EXPECT_FALSE(Enabled("Fabric1"));
-    EXPECT_FALSE(Enabled("Interlacement1"));
-    EXPECT_FALSE(Enabled("DraftSpeedButton"));
-    EXPECT_FALSE(Visible("Drapery1"));
+    EXPECT_TRUE(Enabled("Fabric1"));
+    EXPECT_TRUE(Enabled("Interlacement1"));
+    EXPECT_TRUE(Enabled("DraftSpeedButton"));
+    EXPECT_TRUE(Visible("Drapery1"));
     EXPECT_FALSE(Visible("FabricYarnView1"));
+}
+
+TEST_F(MainWindowTest, ZoomFittingBelongsToTheDraftViewAlone) {
+    TWform& w = Make(true);
+    Draft& d = w.draft();
+    SmallPattern(d);
+    QSlider* slider = w.findChild<QSlider*>("SlideBar1");
+    slider->setValue(20);
+    const int draftZoom = d.Zoom;
+    ASSERT_GT(draftZoom, 12);
+    d.FabricZoom = 3;
+    SwitchToFabricView(w.context(), 0);
+    ASSERT_TRUE(w.view().FabricView);
+    // Shafts that no longer fit the draft view at its zoom, and a smaller
+    // window: the fabric view's relayouts leave both zooms alone.
+    d.ShaftsA = 32;
+    w.Update();
+    w.resize(w.width() - 100, w.height() - 100);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(d.FabricZoom, 3);
+    EXPECT_EQ(d.Zoom, draftZoom);
+    EXPECT_EQ(slider->value(), 3);
+    // Back in the Draft view the zoom is fitted, and only there.
+    w.Action("Draft1")->trigger();
+    EXPECT_LT(d.Zoom, draftZoom);
+    EXPECT_EQ(slider->value(), d.Zoom);
+    EXPECT_EQ(d.FabricZoom, 3);
 }
 
 TEST_F(MainWindowTest, FabricViewNeedsAPattern) {

@@ -13,8 +13,8 @@ namespace hm {
 namespace {
 
 using Family = std::span<const ApplyOperation> (*)();
-const std::array<Family, 4> Families = {ModeOperations, ColourOperations, GeneratorOperations,
-                                        StructureOperations};
+const std::array<Family, 5> Families = {ModeOperations, ColourOperations, GeneratorOperations,
+                                        StructureOperations, ComplexDraftingOperations};
 
 const ApplyOperation* FindOperation(const QString& name) {
     for (Family family : Families)

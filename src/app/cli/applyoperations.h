@@ -49,5 +49,6 @@ std::span<const ApplyOperation> ModeOperations();
 std::span<const ApplyOperation> ColourOperations();
 std::span<const ApplyOperation> GeneratorOperations();
 std::span<const ApplyOperation> StructureOperations();
+std::span<const ApplyOperation> ComplexDraftingOperations();
 
 } // namespace hm

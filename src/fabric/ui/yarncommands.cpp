@@ -1,29 +1,42 @@
 #include "fabric/ui/yarncommands.h"
 
-#include <QColorDialog>
 #include <algorithm>
 
+#include "fabric/ui/coloreditdialog.h"
+#include "fabric/ui/colourchooser.h"
+#include "fabric/ui/palettewindow.h"
 #include "model/draft.h"
 #include "ui/commandcontext.h"
 #include "ui/commandhost.h"
-#include "view/canvas.h"
 
 namespace hm {
 
-bool ColorDialogItemClick(CommandContext& ctx) {
-    Draft& d = ctx.draft;
-    const int index = std::clamp(ctx.view.CurrentColor, 0, PaletteEntries - 1);
-    QColorDialog dialog(QColor(ToRgb(d.Palette[static_cast<size_t>(index)])), ctx.dialogParent);
-    dialog.setObjectName(QStringLiteral("ColorDialog"));
-    if (ctx.Exec(dialog) != QDialog::Accepted) return false;
-    const QColor c = dialog.selectedColor();
-    if (!c.isValid()) return false;
-    d.Palette[static_cast<size_t>(index)] = MakeColor(c.red(), c.green(), c.blue());
-    d.StorePaletteEntryToRGB(index);
+bool EditColors1Click(CommandContext& ctx) {
+    TColEditDlg dialog(ctx, ctx.dialogParent);
+    const bool ok = ctx.Exec(dialog) == QDialog::Accepted;
+    if (ok)
+        ctx.host.MarkModified();
+    else
+        dialog.RevertChanges(); // a dialog closed without Cancel restores too
     ctx.host.PaletteChanged();
-    ctx.host.RepaintDraft();
-    ctx.host.MarkModified();
-    return true;
+    return ok;
+}
+
+bool ColorWindow1Click(CommandContext& ctx) {
+    ctx.view.PaletteWindowOn = !ctx.view.PaletteWindowOn;
+    if (ctx.view.PaletteWindowOn) {
+        TPalWin& window = PaletteWindow(ctx);
+        window.Rebuild();
+        window.show();
+        window.raise();
+    } else if (TPalWin* window = ctx.Find<TPalWin>()) {
+        window->close();
+    }
+    return false;
+}
+
+bool ColorDialogItemClick(CommandContext& ctx) {
+    return EditPaletteColour(ctx, std::clamp(ctx.view.CurrentColor, 0, PaletteEntries - 1));
 }
 
 } // namespace hm

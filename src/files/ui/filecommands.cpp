@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "files/hdmexport.h"
 #include "files/hdmfile.h"
 #include "files/hdxfile.h"
 #include "files/recentfiles.h"
@@ -59,17 +60,26 @@ void UpdateExtentsOf(Draft& d) {
         d.UpdateExtents();
 }
 
-// A name the reader of the wanted kind will be chosen for when the file is opened again.
+// A name the right reader will be chosen for when the file is opened again. A
+// name that ends in an extension of the program's own files gets the wanted one
+// in its place ("twill.hdm" saved as .hdx becomes "twill.hdx"); another name
+// keeps its own and gets the wanted one added, unless the .hdx reader is chosen
+// for it anyway.
 QString WithExtensionFor(const QString& path, FileKind wanted) {
+    const QString ext = wanted == FileKind::Hdm   ? QStringLiteral("hdm")
+                        : wanted == FileKind::Wif ? QStringLiteral("wif")
+                                                  : QStringLiteral("hdx");
+    const QFileInfo info(path);
+    const QString suffix = info.suffix();
+    if (suffix.compare(ext, Qt::CaseInsensitive) == 0) return path;
+    static const char* const known[] = {"hdm", "hdx", "hdb", "wif", "bmp"};
+    const bool knownSuffix = std::any_of(std::begin(known), std::end(known), [&](const char* k) {
+        return suffix.compare(QLatin1String(k), Qt::CaseInsensitive) == 0;
+    });
+    if (knownSuffix && !info.completeBaseName().isEmpty())
+        return path.chopped(suffix.size() + 1) + u'.' + ext;
     if (FileKindOf(path) == wanted) return path;
-    switch (wanted) {
-    case FileKind::Hdm:
-        return path + QStringLiteral(".hdm");
-    case FileKind::Wif:
-        return path + QStringLiteral(".wif");
-    default:
-        return path + QStringLiteral(".hdx");
-    }
+    return path + u'.' + ext;
 }
 
 } // namespace
@@ -135,6 +145,9 @@ QString FileCommands::RunFileDialog(FileDialogKind kind) {
         break;
     }
     if (saving) {
+        // The name may get another extension before it is written; the question
+        // before replacing a file comes with the name that is written.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         const QString current = ctx_.doc.CurrentFile;
@@ -351,19 +364,20 @@ bool FileCommands::Save() {
 bool FileCommands::SaveAs() {
     const QString path = ChoosePath(FileDialogKind::SaveAs);
     if (path.isEmpty()) return false;
-    return SaveTo(path);
+    return WriteHdx(path, ReplaceQuestion::Always);
 }
 
 // Writes a file of the given kind: a name of another kind gets the right
-// extension (asking before it replaces a file of that name), the writer runs
-// under the busy cursor, and a failure is shown. Returns the path written, or
-// an empty string.
-QString FileCommands::WriteChecked(const QString& chosen, FileKind kind,
+// extension, the question comes before an existing file is replaced (always for
+// a name from the file dialog, which itself would ask about the name as typed),
+// the writer runs under the busy cursor, and a failure is shown. Returns the
+// path written, or an empty string.
+QString FileCommands::WriteChecked(const QString& chosen, FileKind kind, ReplaceQuestion ask,
                                    const std::function<SaveResult(const QString&)>& write) {
     // A file named like a picture or a file of the other format would be read by
     // the wrong reader when it is opened again.
     const QString path = WithExtensionFor(chosen, kind);
-    if (path != chosen && QFileInfo::exists(path) &&
+    if ((path != chosen || ask == ReplaceQuestion::Always) && QFileInfo::exists(path) &&
         ctx_.Ask({MessageKind::Question, "@replacefile", (u' ' + path).toStdString()}) !=
             BoxAnswer::Yes)
         return {};
@@ -380,7 +394,11 @@ QString FileCommands::WriteChecked(const QString& chosen, FileKind kind,
 }
 
 bool FileCommands::SaveTo(const QString& chosen) {
-    const QString path = WriteChecked(chosen, FileKind::Hdx, [this](const QString& p) {
+    return WriteHdx(chosen, ReplaceQuestion::WhenRenamed);
+}
+
+bool FileCommands::WriteHdx(const QString& chosen, ReplaceQuestion ask) {
+    const QString path = WriteChecked(chosen, FileKind::Hdx, ask, [this](const QString& p) {
         return WriteCdPatternFile(ctx_.draft, p, ctx_.settings.values.Lagrpos);
     });
     if (path.isEmpty()) return false;
@@ -397,13 +415,34 @@ bool FileCommands::SaveTo(const QString& chosen) {
 bool FileCommands::SaveToHdm() {
     const QString path = ChoosePath(FileDialogKind::SaveHdm);
     if (path.isEmpty()) return false;
-    return SaveHdmTo(path);
+    return WriteHdm(path, ReplaceQuestion::Always);
 }
 
 bool FileCommands::SaveHdmTo(const QString& chosen) {
-    return !WriteChecked(chosen, FileKind::Hdm, [this](const QString& p) {
-                return WritePatternFile(ctx_.draft, p);
-            }).isEmpty();
+    return WriteHdm(chosen, ReplaceQuestion::WhenRenamed);
+}
+
+// The .hdm file holds only the pattern level; a draft whose cloth needs more is
+// written as its cloth, or, when that needs more than 128 pattern shafts, with
+// its pattern level alone once the user agrees to lose the ground.
+bool FileCommands::WriteHdm(const QString& chosen, ReplaceQuestion ask) {
+    bool losesGround = false;
+    {
+        BusyCursor busy;
+        losesGround = PlanHdmExport(ctx_.draft).LosesGround();
+    }
+    if (losesGround && ctx_.Ask(HdmLoseGroundQuestion()) != BoxAnswer::Yes) return false;
+    const HdmGroundLoss loss = losesGround ? HdmGroundLoss::Accept : HdmGroundLoss::Refuse;
+    Messages notices;
+    const QString path =
+        WriteChecked(chosen, FileKind::Hdm, ask, [this, loss, &notices](const QString& p) {
+            HdmExportResult result = ExportPatternFile(ctx_.draft, p, loss);
+            notices = std::move(result.notices);
+            return result.saved;
+        });
+    if (path.isEmpty()) return false;
+    ctx_.Show(notices);
+    return true;
 }
 
 bool FileCommands::NewPattern() {

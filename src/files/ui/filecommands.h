@@ -67,6 +67,9 @@ class FileCommands : public QObject {
     bool OpenComponentsFrom(const QString& path);
     // Writes the .hdx file; the path becomes the current file.
     bool SaveTo(const QString& path);
+    // Export > Save to hdm-file: the cloth as a liftplan when the pattern level
+    // cannot hold it (with a notice), and the question before the ground level
+    // would be lost.
     bool SaveHdmTo(const QString& path);
     // Exports a WIF file; the draft stays modified or not and keeps its current file.
     bool SaveWifTo(const QString& path);
@@ -96,9 +99,15 @@ class FileCommands : public QObject {
     void SetPathChooser(PathChooser chooser) { chooser_ = std::move(chooser); }
 
   private:
+    // Whether the question comes before replacing any existing file, or only
+    // one whose name the extension changed into.
+    enum class ReplaceQuestion { WhenRenamed, Always };
     QString ChoosePath(FileDialogKind kind);
-    QString WriteChecked(const QString& chosen, FileKind kind,
+    QString WriteChecked(const QString& chosen, FileKind kind, ReplaceQuestion ask,
                          const std::function<SaveResult(const QString&)>& write);
+    bool WriteHdx(const QString& chosen, ReplaceQuestion ask);
+    bool WriteHdm(const QString& chosen, ReplaceQuestion ask);
+    bool WriteWif(const QString& chosen, ReplaceQuestion ask);
     QString RunFileDialog(FileDialogKind kind);
     ReadResult ReadWhole(const QString& path, FileKind kind);
     void StepsAfterWholeRead(const QString& path, FileKind kind, const ReadResult& result);

@@ -31,11 +31,15 @@ HdxComponents ComponentsOfWif(const Draft& fromWif) {
 bool FileCommands::SaveToWif() {
     const QString path = ChoosePath(FileDialogKind::SaveWif);
     if (path.isEmpty()) return false;
-    return SaveWifTo(path);
+    return WriteWif(path, ReplaceQuestion::Always);
 }
 
 bool FileCommands::SaveWifTo(const QString& chosen) {
-    return !WriteChecked(chosen, FileKind::Wif, [this](const QString& p) {
+    return WriteWif(chosen, ReplaceQuestion::WhenRenamed);
+}
+
+bool FileCommands::WriteWif(const QString& chosen, ReplaceQuestion ask) {
+    return !WriteChecked(chosen, FileKind::Wif, ask, [this](const QString& p) {
                 return WriteWifFile(ctx_.draft, p);
             }).isEmpty();
 }

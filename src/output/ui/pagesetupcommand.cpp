@@ -12,7 +12,7 @@
 namespace hm {
 
 bool PageSetup1Click(CommandContext& ctx) {
-    std::array<int, 4>& margins = ctx.Own<PageMargins>().thousandthsInch;
+    PageMargins& margins = ctx.Own<PageMargins>();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     const bool inches = ctx.draft.Inches;
@@ -27,9 +27,9 @@ bool PageSetup1Click(CommandContext& ctx) {
     const QPageLayout::Unit unit = inches ? QPageLayout::Inch : QPageLayout::Millimeter;
     printer.setPageLayout(QPageLayout(printer.pageLayout().pageSize(),
                                       printer.pageLayout().orientation(), QMarginsF(), unit));
-    printer.setPageMargins(
-        QMarginsF(shown(margins[0]), shown(margins[1]), shown(margins[2]), shown(margins[3])),
-        unit);
+    printer.setPageMargins(QMarginsF(shown(margins.left), shown(margins.top), shown(margins.right),
+                                     shown(margins.bottom)),
+                           unit);
     QPageSetupDialog dialog(&printer, ctx.dialogParent);
     dialog.setObjectName(QStringLiteral("PageSetupDialog"));
     if (ctx.Exec(dialog) != QDialog::Accepted) return false;

@@ -20,6 +20,7 @@ namespace hm {
 class TEdKeyForm::ViewPainter final : public EntryPainter {
   public:
     explicit ViewPainter(DraftView* v) : v_(v) {}
+    std::function<void(const ClothChange&)> clothChanged;
     void ThreadingCell(ViewArea area, int i, bool on) override {
         v_->PaintThreadingCell(area, i, on);
     }
@@ -30,13 +31,33 @@ class TEdKeyForm::ViewPainter final : public EntryPainter {
         v_->PaintTieupCell(TieupKind::AA, shaft, treadle, value);
     }
     void LiftplanCell(int j, int column, bool on) override { v_->PaintLiftplanCell(j, column, on); }
-    void DrawdownColumn(int i) override { v_->PaintDrawdownColumn(i); }
-    void DrawdownRow(int j) override { v_->PaintDrawdownRow(j); }
-    void ColumnsFrom(int i) override { v_->RepaintColumnsFrom(i); }
-    void RowsFrom(int j) override { v_->RepaintRowsFrom(j); }
-    void RowsWithLiftplan(int j) override { v_->RepaintRowsWithLiftplan(j, true); }
+    // The drawdown's columns and rows are the cloth's: the fabric window follows.
+    void DrawdownColumn(int i) override {
+        v_->PaintDrawdownColumn(i);
+        Report(ClothChange::Ends({v_->draft().FirstEnd + i}));
+    }
+    void DrawdownRow(int j) override {
+        v_->PaintDrawdownRow(j);
+        Report(ClothChange::Picks({v_->draft().FirstPick + j}));
+    }
+    // Inserted or deleted threads move every later one.
+    void ColumnsFrom(int i) override {
+        v_->RepaintColumnsFrom(i);
+        Report(ClothChange::Whole());
+    }
+    void RowsFrom(int j) override {
+        v_->RepaintRowsFrom(j);
+        Report(ClothChange::Whole());
+    }
+    void RowsWithLiftplan(int j) override {
+        v_->RepaintRowsWithLiftplan(j, true);
+        Report(ClothChange::Whole());
+    }
 
   private:
+    void Report(const ClothChange& c) {
+        if (clothChanged) clothChanged(c);
+    }
     DraftView* v_;
 };
 
@@ -120,6 +141,10 @@ TEdKeyForm::TEdKeyForm(DraftView* view, EntryMode mode, QWidget* parent)
 
 TEdKeyForm::~TEdKeyForm() {
     HideCursor();
+}
+
+void TEdKeyForm::SetClothChanged(std::function<void(const ClothChange&)> report) {
+    painter_->clothChanged = std::move(report);
 }
 
 void TEdKeyForm::PlaceOnScreen() {

@@ -5,9 +5,11 @@
 // repainted at once; nothing here can be undone.
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 #include "tools/keyboardentry.h"
+#include "ui/clothchange.h"
 
 class QLabel;
 class QPushButton;
@@ -29,6 +31,8 @@ class TEdKeyForm : public QDialog {
     ~TEdKeyForm() override;
 
     KeyboardEntry& entry() { return *entry_; }
+    // Told of every change to the cloth (for the fabric window).
+    void SetClothChanged(std::function<void(const ClothChange&)> report);
     // Handles one key as the window does: cursor off, key, cursor and labels on.
     void HandleKey(int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier);
 

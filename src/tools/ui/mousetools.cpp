@@ -104,9 +104,10 @@ bool MouseTools::ValidCell(ViewArea area, CellPoint p) const {
 }
 
 void MouseTools::ShowCellInfoAt(int x, int y) {
-    if (!hooks_.showCellInfo) return;
+    // A fabric view keeps its own status texts ("Compressed").
+    if (!hooks_.showCellInfo || Hook(hooks_.fabricView)) return;
     const DraftLayout& l = L();
-    const ViewArea area = Hook(hooks_.fabricView) ? ViewArea::None : l.AreaAt(x, y, true);
+    const ViewArea area = l.AreaAt(x, y, true);
     const CellPoint p = CellAt(area, x, y);
     if (area == ViewArea::None || !ValidCell(area, p)) {
         hooks_.showCellInfo(0, 0, 0);
@@ -197,15 +198,16 @@ void MouseTools::MouseMove(int x, int y, Qt::MouseButtons buttons) {
         return;
     }
     if (stroke_.area == ViewArea::None) return;
-    // Moves outside the stroke's own area do nothing; the stroke continues when
-    // the mouse comes back.
-    if (!L().AreaContains(stroke_.area, x, y)) return;
     const CellPoint p = CellAt(stroke_.area, x, y);
+    if (!stroke_.line) {
+        PenAlong(p);
+        return;
+    }
+    // Moves outside the stroke's own area do nothing; the line follows again
+    // when the mouse comes back.
+    if (!L().AreaContains(stroke_.area, x, y)) return;
     if (!ValidCell(stroke_.area, p) || p == stroke_.last) return;
-    if (stroke_.line)
-        LineTo(p);
-    else
-        PenTo(p);
+    LineTo(p);
 }
 
 void MouseTools::MouseUp(Qt::MouseButton button) {
@@ -224,7 +226,10 @@ void MouseTools::MouseUp(Qt::MouseButton button) {
     span_ = Span{};
     if (hooks_.buttonHeld) hooks_.buttonHeld(false);
     if (applied) {
-        if (hooks_.markModified) hooks_.markModified();
+        if (hooks_.strokeApplied)
+            hooks_.strokeApplied(applied_);
+        else if (hooks_.markModified)
+            hooks_.markModified();
         if (hooks_.markUndoAvailable) hooks_.markUndoAvailable();
     }
 }
@@ -239,12 +244,12 @@ void MouseTools::StartStroke(ViewArea area, int x, int y, Qt::MouseButton button
     stroke_.ctrl = ctrl;
     stroke_.line = Hook(hooks_.lineOn);
     stroke_.press = CellAt(area, x, y);
-    stroke_.last = stroke_.press;
+    stroke_.last = stroke_.pointer = stroke_.press;
     if (stroke_.line) {
         stroke_.cells.clear();
         LineTo(stroke_.press);
     } else {
-        PenTo(stroke_.press);
+        PenThrough({stroke_.press});
     }
 }
 
@@ -292,24 +297,54 @@ void MouseTools::RestoreCell(DraftPainter& pt, ViewArea area, CellPoint p) {
     }
 }
 
-void MouseTools::PenTo(CellPoint p) {
-    stroke_.last = p;
-    if (static_cast<int>(stroke_.cells.size()) > MaxStrokeCells) return; // press + 1000
+// A quick stroke brings mouse events several cells apart: the pen enters every
+// cell of the area on the straight way from the last event's cell to this one,
+// as if the mouse had stopped in each. Cells outside the area are passed over,
+// so a stroke that leaves the area and comes back goes on where it re-enters.
+void MouseTools::PenAlong(CellPoint to) {
+    const CellPoint from = stroke_.pointer;
+    stroke_.pointer = to;
+    if (to == from) return;
+    // A line skips cells beyond 999 steps: a longer way goes in pieces.
+    const int steps = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y));
+    const int pieces = (steps + MaxLineSteps - 1) / MaxLineSteps;
+    std::vector<CellPoint> cells;
+    CellPoint start = from;
+    for (int k = 1; k <= pieces; ++k) {
+        const CellPoint end{from.x + (to.x - from.x) * k / pieces,
+                            from.y + (to.y - from.y) * k / pieces};
+        const std::vector<CellPoint> way = ComputeLine(start, end);
+        for (size_t i = 1; i < way.size(); ++i) {
+            const CellPoint& c = way[i];
+            if (ValidCell(stroke_.area, c) && c != (cells.empty() ? stroke_.last : cells.back()))
+                cells.push_back(c);
+        }
+        start = end;
+    }
+    PenThrough(cells);
+}
+
+void MouseTools::PenThrough(const std::vector<CellPoint>& points) {
+    if (points.empty()) return;
+    stroke_.last = points.back();
     const ViewArea area = stroke_.area;
     view_->Paint([&](DraftPainter& pt) {
-        if (IsThreadingArea(area)) {
-            // One mark per end: the stored one and this stroke's earlier ones go.
-            pt.PaintThreadingCell(area, p.x, false);
-            for (const CellPoint& c : stroke_.cells)
-                if (c.x == p.x) pt.PaintThreadingCellAt(area, c.x, c.y, false);
-        } else if (IsTreadlingArea(area)) {
-            pt.PaintTreadlingCell(area, p.y, false);
-            for (const CellPoint& c : stroke_.cells)
-                if (c.y == p.y) pt.PaintTreadlingCellAt(area, c.y, c.x, false);
+        for (const CellPoint& p : points) {
+            if (static_cast<int>(stroke_.cells.size()) > MaxStrokeCells) return; // press + 1000
+            if (IsThreadingArea(area)) {
+                // One mark per end: the stored one and this stroke's earlier ones go.
+                pt.PaintThreadingCell(area, p.x, false);
+                for (const CellPoint& c : stroke_.cells)
+                    if (c.x == p.x) pt.PaintThreadingCellAt(area, c.x, c.y, false);
+            } else if (IsTreadlingArea(area)) {
+                pt.PaintTreadlingCell(area, p.y, false);
+                for (const CellPoint& c : stroke_.cells)
+                    if (c.y == p.y) pt.PaintTreadlingCellAt(area, c.y, c.x, false);
+            }
+            DrawPreview(pt, area, p, stroke_.pen);
+            stroke_.cells.push_back(p);
         }
-        DrawPreview(pt, area, p, stroke_.pen);
     });
-    stroke_.cells.push_back(p);
 }
 
 void MouseTools::LineTo(CellPoint p) {
@@ -350,6 +385,12 @@ bool MouseTools::ApplyStroke() {
     const bool pen = stroke_.pen;
     std::vector<int> touched;
     if (stroke_.cells.empty()) return false;
+    // The draft's ends or picks of the touched visible columns or rows.
+    auto threads = [&touched](int first) {
+        std::vector<int> t;
+        for (int i : touched) t.push_back(i + first);
+        return t;
+    };
 
     if (IsThreadingArea(area)) {
         auto& t = (*ThreadingOfArea(d, area));
@@ -366,6 +407,7 @@ bool MouseTools::ApplyStroke() {
                 }
             },
             true);
+        applied_ = ClothChange::Ends(threads(l.firstEnd));
     } else if (IsTreadlingArea(area)) {
         auto& t = (*TreadlingOfArea(d, area));
         for (const CellPoint& c : stroke_.cells) {
@@ -381,6 +423,7 @@ bool MouseTools::ApplyStroke() {
                 }
             },
             true);
+        applied_ = ClothChange::Picks(threads(l.firstPick));
     } else if (area == ViewArea::Liftplan) {
         for (const CellPoint& c : stroke_.cells) {
             d.SetLiftplan(c.y + l.firstPick, c.x, pen);
@@ -392,6 +435,7 @@ bool MouseTools::ApplyStroke() {
                 for (int j : touched) pt.PaintDrawdownRow(j);
             },
             true);
+        applied_ = ClothChange::Picks(threads(l.firstPick));
     } else if (IsTieupArea(area)) {
         const uint8_t value = pen ? (stroke_.ctrl ? TiePattern : TieGround) : TieNone;
         for (const CellPoint& c : stroke_.cells) d.SetTieup(TieupOfArea(area), c.y, c.x, value);
@@ -400,6 +444,7 @@ bool MouseTools::ApplyStroke() {
                 for (int j = 1; j <= l.visiblePicks; ++j) pt.PaintDrawdownRow(j);
             },
             true);
+        applied_ = ClothChange::Whole();
     } else if (area == ViewArea::Drawdown) {
         for (const CellPoint& c : stroke_.cells) {
             // Cells beyond the 2400 x 2400 picture are left alone by the accessor.
@@ -413,6 +458,7 @@ bool MouseTools::ApplyStroke() {
             },
             true);
         overlay_->ClearPreview();
+        applied_ = ClothChange::Picks(threads(l.firstPick));
     } else {
         return false;
     }
@@ -469,12 +515,19 @@ void MouseTools::SpanTo(int index) {
 bool MouseTools::ApplySpan() {
     Draft& d = D();
     const DraftLayout& l = L();
+    const bool warp = span_.area == ViewArea::WarpColors;
+    std::vector<int> threads;
     for (int k = span_.lo; k <= span_.hi; ++k) {
-        if (span_.area == ViewArea::WarpColors)
+        if (warp) {
             d.WarpColors[k + l.firstEnd] = static_cast<uint8_t>(span_.colour);
-        else
+            threads.push_back(k + l.firstEnd);
+        } else {
             d.WeftColors[k + l.firstPick] = static_cast<uint8_t>(span_.colour);
+            threads.push_back(k + l.firstPick);
+        }
     }
+    applied_ =
+        warp ? ClothChange::Ends(std::move(threads)) : ClothChange::Picks(std::move(threads));
     return true;
 }
 
@@ -515,6 +568,7 @@ void MouseTools::SelectionDown(int x, int y, Qt::MouseButton button) {
     sel_.exists = true;
     sel_.dragging = true;
     DrawSelection();
+    if (hooks_.selectionChanged) hooks_.selectionChanged();
 }
 
 void MouseTools::SelectionMove(int x, int y, Qt::MouseButtons buttons) {
@@ -625,7 +679,9 @@ void MouseTools::EraseSelection() {
 
 void MouseTools::DropSelection() {
     EraseSelection();
+    const bool existed = sel_.exists;
     sel_ = Selection{};
+    if (existed && hooks_.selectionChanged) hooks_.selectionChanged();
 }
 
 // ---------------------------------------------------------------- other parts' helpers

@@ -1,8 +1,9 @@
 #pragma once
-// The mouse tools of the draft view: the pen (every cell the mouse passes), the
-// line (a straight run of cells from the press point) and the selection. While
-// a button is held only the screen changes, cell by cell; the draft is written
-// once, when the button is released, so that a stroke is one undo step.
+// The mouse tools of the draft view: the pen (every cell the mouse passes, also
+// between mouse events far apart), the line (a straight run of cells from the
+// press point) and the selection. While a button is held only the screen
+// changes, cell by cell; the draft is written once, when the button is
+// released, so that a stroke is one undo step.
 //
 // The tools watch the view's mouse events themselves; the window that hosts
 // the view answers their questions and carries out the window-level steps
@@ -15,6 +16,7 @@
 
 #include "model/message.h"
 #include "tools/linecomputation.h"
+#include "ui/clothchange.h"
 #include "view/draftlayout.h"
 
 namespace hm {
@@ -33,10 +35,15 @@ struct ToolHooks {
     std::function<void(bool)> buttonHeld;
     std::function<void()> takeSnapshot;
     std::function<void()> markModified;
+    // A stroke was written: the ends or picks it changed (or the whole cloth,
+    // after a tie-up). Where given, it stands in for markModified after strokes,
+    // so that the fabric window repaints only those threads.
+    std::function<void(const ClothChange&)> strokeApplied;
     std::function<void()> markUndoAvailable;
     std::function<void(int kind, int a, int b)> showCellInfo;
     std::function<void(int kind, int a, int b)> showSelectionSize;
-    std::function<void()> selectionToLine; // right click in the selection tool
+    std::function<void()> selectionToLine;  // right click in the selection tool
+    std::function<void()> selectionChanged; // a selection began or ended (menu enabling)
     std::function<bool(const Message&)> confirm;
 };
 
@@ -108,7 +115,8 @@ class MouseTools : public QObject {
         bool ctrl = false;
         bool line = false;
         CellPoint press;
-        CellPoint last;
+        CellPoint last;               // the last cell entered
+        CellPoint pointer;            // the cell of the last mouse event, in the area or not
         std::vector<CellPoint> cells; // pen: the cells in order; line: the current line
     };
     struct Span {
@@ -136,7 +144,8 @@ class MouseTools : public QObject {
 
     // Drawing strokes.
     void StartStroke(ViewArea area, int x, int y, Qt::MouseButton button, bool ctrl);
-    void PenTo(CellPoint p);
+    void PenAlong(CellPoint to);
+    void PenThrough(const std::vector<CellPoint>& points);
     void LineTo(CellPoint p);
     void DrawPreview(DraftPainter& pt, ViewArea area, CellPoint p, bool on);
     void RestoreCell(DraftPainter& pt, ViewArea area, CellPoint p);
@@ -158,6 +167,7 @@ class MouseTools : public QObject {
     ToolHooks hooks_;
     Stroke stroke_;
     Span span_;
+    ClothChange applied_; // what the last stroke or span wrote
     Selection sel_;
     int lastX_ = 0;
     int lastY_ = 0;

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
+#include "fabric/ui/fabriccommands.h"
 #include "model/draft.h"
 #include "tools/ui/keyboardinput.h"
 #include "tools/ui/mousetools.h"
@@ -44,13 +45,6 @@ bool SelectSpeedButtonClick(CommandContext& ctx) {
     return false;
 }
 
-bool EditDeleteClick(CommandContext& ctx) {
-    // With a selection, Delete clears it; that command comes with the clipboard.
-    MouseTools* tools = ctx.Find<MouseTools>();
-    if (!tools || tools->HasSelection()) return false;
-    return tools->DeleteAtMouse();
-}
-
 bool InsertAtMouse(CommandContext& ctx) {
     MouseTools* tools = ctx.Find<MouseTools>();
     return tools && tools->InsertAtMouse();
@@ -64,6 +58,12 @@ void OpenKeyboardInput(CommandContext& ctx, int mode) {
     ctx.host.ResetTool();
     ctx.host.DisableUndo();
     TEdKeyForm form(ctx.draftView, static_cast<EntryMode>(mode), ctx.dialogParent);
+    // Keys change the draft at once; the draft counts as modified so that
+    // closing asks before the entries are lost.
+    form.SetClothChanged([&ctx](const ClothChange& c) {
+        ctx.doc.Modified = true;
+        UpdateFabricWindow(ctx, c);
+    });
     ctx.Exec(form);
 }
 

@@ -11,8 +11,6 @@ class CommandContext;
 bool PenSpeedButtonClick(CommandContext& ctx);
 bool LineSpeedButtonClick(CommandContext& ctx);
 bool SelectSpeedButtonClick(CommandContext& ctx);
-// Edit > Delete (Del): without a selection, the end or pick under the mouse.
-bool EditDeleteClick(CommandContext& ctx);
 // Insert at the mouse (the Insert key); returns whether the draft changed.
 bool InsertAtMouse(CommandContext& ctx);
 

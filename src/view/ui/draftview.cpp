@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "fabric/fabricview.h"
+#include "ui/windowstate.h"
+
 namespace hm {
 
 namespace {
@@ -46,8 +49,22 @@ void DraftView::EnsureImage() {
     }
 }
 
+bool DraftView::ShowsFabric() const {
+    return view_ && view_->FabricView;
+}
+
 void DraftView::Relayout() {
     EnsureImage();
+    if (ShowsFabric()) {
+        // The fabric views have their own zooms and offsets; the draft's zoom
+        // fitting does not apply to them.
+        const auto kind = static_cast<FabricKind>(view_->FabricKind);
+        const int zoom =
+            kind == FabricKind::Interlacement ? view_->InterlacementZoom : draft_.FabricZoom;
+        fabricLayout_ = LayoutFabricView(draft_, kind, zoom, DrawingArea{0, width(), height()});
+        emit laidOut();
+        return;
+    }
     geometry_.originX = 0;
     geometry_.clientW = width() - rightMargin_;
     geometry_.clientH = height() - bottomMargin_;
@@ -57,7 +74,21 @@ void DraftView::Relayout() {
     emit laidOut();
 }
 
+void DraftView::PaintFabric() {
+    // Every fabric paint starts from the cloth's extent as the draft has it now.
+    Relayout();
+    BusyCursor busy(true);
+    ImageCanvas canvas(image_);
+    PaintFabricView(canvas, draft_, fabricLayout_);
+    update();
+    emit undoDisabled();
+}
+
 void DraftView::FullRepaint(bool clear, bool skipBackground) {
+    if (ShowsFabric()) {
+        PaintFabric();
+        return;
+    }
     EnsureImage();
     BusyCursor busy(true);
     ImageCanvas canvas(image_);
@@ -69,6 +100,10 @@ void DraftView::FullRepaint(bool clear, bool skipBackground) {
 }
 
 void DraftView::Update() {
+    if (ShowsFabric()) {
+        PaintFabric();
+        return;
+    }
     Relayout();
     FullRepaint(true, true);
 }
@@ -92,6 +127,7 @@ int DraftView::LargestFittingZoom() const {
 }
 
 void DraftView::Paint(const std::function<void(DraftPainter&)>& what, bool busyCursor) {
+    if (ShowsFabric()) return; // the draft's cells are not on the screen
     EnsureImage();
     BusyCursor busy(busyCursor);
     ImageCanvas canvas(image_);

@@ -1,17 +1,22 @@
 #pragma once
-// The draft view widget: the drawing area of the main window in the Draft and
-// Design views. It keeps an off-screen image of its whole area; the painters draw
-// into that image and the widget then updates only the rectangle they changed.
-// paintEvent just copies the image to the screen.
+// The draft view widget: the drawing area of the main window. It shows the
+// Draft and Design views, and in their place the Fabric, Drapery or
+// Interlacement view while the view state says so. It keeps an off-screen image
+// of its whole area; the painters draw into that image and the widget then
+// updates only the rectangle they changed. paintEvent just copies the image to
+// the screen.
 
 #include <QImage>
 #include <QWidget>
 #include <functional>
 
+#include "fabric/fabriclayout.h"
 #include "view/draftlayout.h"
 #include "view/draftpainter.h"
 
 namespace hm {
+
+struct ViewState;
 
 class DraftView : public QWidget {
     Q_OBJECT
@@ -22,6 +27,15 @@ class DraftView : public QWidget {
     const DraftLayout& layout() const { return layout_; }
     const QImage& image() const { return image_; }
 
+    // The window's view state: whether a fabric view shows, which one, and the
+    // Interlacement zoom. Without it the widget shows the Draft or Design view.
+    void setViewState(const ViewState* view) { view_ = view; }
+    // A fabric view is shown: the layouts and repaints below lay out and paint
+    // it instead of the draft (the draft's layout stays as it was).
+    bool ShowsFabric() const;
+    // The layout of the fabric view last painted.
+    const FabricLayout& fabricLayout() const { return fabricLayout_; }
+
     // "Use Grid Style in Design Mode".
     void setDesignGridStyle(bool on) { geometry_.designGridStyle = on; }
     bool designGridStyle() const { return geometry_.designGridStyle; }
@@ -29,7 +43,8 @@ class DraftView : public QWidget {
     // widget size minus the right and bottom margins (6 and 11 by default).
     void setMargins(int originY, int rightMargin, int bottomMargin);
 
-    // Recomputes the layout only (zoom fitting, areas, scroll clamp).
+    // Recomputes the layout only: in the Draft view zoom fitting, areas and the
+    // scroll clamp; in a fabric view the extent, the cells and its offsets.
     void Relayout();
     // Layout, clear to the background colour, full repaint; disables Undo.
     void Update();
@@ -46,6 +61,7 @@ class DraftView : public QWidget {
 
     // Runs a partial painter on the off-screen image and updates what it changed:
     // view.Paint([](DraftPainter& p) { p.PaintDrawdownRow(3); });
+    // Nothing is painted while a fabric view shows.
     void Paint(const std::function<void(DraftPainter&)>& what, bool busyCursor = false);
 
     // Shorthands for the partial painters.
@@ -80,8 +96,11 @@ class DraftView : public QWidget {
   private:
     void EnsureImage();
     void FullRepaint(bool clear, bool skipBackground);
+    void PaintFabric();
 
     Draft& draft_;
+    const ViewState* view_ = nullptr;
+    FabricLayout fabricLayout_;
     ViewGeometry geometry_;
     int rightMargin_ = 6;
     int bottomMargin_ = 11;

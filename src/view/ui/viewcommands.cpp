@@ -87,9 +87,41 @@ void SwitchToFabricView(CommandContext& ctx, int kind) {
     }
     v.FabricView = true;
     v.FabricKind = kind;
+    // The slider shows the zoom of the new view; the layout that follows says
+    // "Compressed" where two picks share a row.
     ctx.host.SyncZoomSlider();
     ctx.host.Update();
-    if (kind != 2 && d.FabricCompression) ctx.host.ShowStatus(3, Tr("@compressed"));
+}
+
+bool Fabric1Click(CommandContext& ctx) {
+    SwitchToFabricView(ctx, 0);
+    return false;
+}
+
+bool Drapery1Click(CommandContext& ctx) {
+    SwitchToFabricView(ctx, 1);
+    return false;
+}
+
+bool Interlacement1Click(CommandContext& ctx) {
+    SwitchToFabricView(ctx, 2);
+    return false;
+}
+
+bool DraftSpeedButtonClick(CommandContext& ctx) {
+    if (!ctx.view.FabricView) {
+        SwitchToFabricView(ctx, 0);
+        return false;
+    }
+    if (!ctx.draft.DesignMode) {
+        SwitchToDraft(ctx);
+        return false;
+    }
+    // Back to the Design view the fabric was entered from; the picture stays.
+    ctx.view.FabricView = false;
+    ctx.host.SyncZoomSlider();
+    ctx.host.Update();
+    return false;
 }
 
 bool Draft1Click(CommandContext& ctx) {

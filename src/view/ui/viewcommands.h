@@ -13,6 +13,12 @@ void SwitchToDesign(CommandContext& ctx);
 void SwitchToFabricView(CommandContext& ctx, int kind);
 
 bool Draft1Click(CommandContext& ctx);
+bool Fabric1Click(CommandContext& ctx);
+bool Drapery1Click(CommandContext& ctx);
+bool Interlacement1Click(CommandContext& ctx);
+// The tool bar's Draft/Fabric button: the Fabric view from Draft or Design; from
+// a fabric view back to Design when Design mode is on, else to Draft.
+bool DraftSpeedButtonClick(CommandContext& ctx);
 bool Design1Click(CommandContext& ctx);
 bool ShowThreading1Click(CommandContext& ctx);
 bool VisaMonstersolvning1Click(CommandContext& ctx); // Show Pattern Threading

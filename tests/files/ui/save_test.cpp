@@ -1,6 +1,7 @@
 // Save, Save As, Save to hdm-file, Revert to Saved, New and the question before a
 // modified draft is replaced or the window closes.
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -10,8 +11,11 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "files/filetestsupport.h"
+#include "files/hdmexport.h"
 #include "files/hdmfile.h"
 #include "files/hdxfile.h"
+#include "files/openfile.h"
 #include "files/ui/filecommands.h"
 #include "files/ui/newpatterndialog.h"
 #include "support/testcontext.h"
@@ -68,14 +72,129 @@ TEST_F(SaveTest, SaveWithoutAFileAsksForANameAndMakesItTheCurrentFile) {
     EXPECT_EQ(3, back.PatternThreading[1]);
 }
 
-TEST_F(SaveTest, SaveAsKeepsAnHdxFileFromLookingLikeAnotherKind) {
-    chosen = Path("export.hdm");
+TEST_F(SaveTest, ANameWithAnotherKnownExtensionGetsTheRightOneInItsPlace) {
+    struct Case {
+        FileDialogKind dialog;
+        const char* typed;
+        const char* written;
+    };
+    const Case cases[] = {
+        {FileDialogKind::SaveAs, "twill.hdm", "twill.hdx"},
+        {FileDialogKind::SaveAs, "twill.HDX", "twill.HDX"},
+        {FileDialogKind::SaveAs, "twill.wif", "twill.hdx"},
+        {FileDialogKind::SaveAs, "twill.bmp", "twill.hdx"},
+        {FileDialogKind::SaveAs, "twill_cd.hdb", "twill_cd.hdx"},
+        {FileDialogKind::SaveAs, "twill", "twill"}, // the .hdx reader is chosen for it
+        {FileDialogKind::SaveHdm, "twill.hdx", "twill.hdm"},
+        {FileDialogKind::SaveHdm, "twill.Hdm", "twill.Hdm"},
+        {FileDialogKind::SaveHdm, "twill.v2", "twill.v2.hdm"},
+        {FileDialogKind::SaveHdm, "twill", "twill.hdm"},
+    };
+    host->draft() = *MakeLiftplanDraft(2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        QTemporaryDir folder;
+        chosen = folder.filePath(c.typed);
+        ASSERT_TRUE(c.dialog == FileDialogKind::SaveAs ? commands->SaveAs()
+                                                       : commands->SaveToHdm());
+        EXPECT_TRUE(QFile::exists(folder.filePath(c.written)));
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{c.written});
+    }
+}
+
+TEST_F(SaveTest, ReplacingAFileAsksWithTheNameThatIsWritten) {
+    QStringList asked;
+    BoxAnswer answer = BoxAnswer::No;
+    host->ctx.SetAnswerer([&](const Message& m, const QString& text) {
+        asked << QString::fromStdString(m.text) + u'|' + text;
+        return answer;
+    });
+    const QString hdx = Path("twill.hdx");
+    QFile old(hdx);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+
+    // Typed "twill.hdm": the question names twill.hdx, and No keeps it.
+    chosen = Path("twill.hdm");
+    EXPECT_FALSE(commands->SaveAs());
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0], "@replacefile|Replace the existing file " + hdx + "?");
+    EXPECT_EQ(Contents(hdx), QByteArray("old"));
+    EXPECT_FALSE(QFile::exists(Path("twill.hdm")));
+
+    // A name from the dialog asks too when it stays as it is.
+    chosen = hdx;
+    answer = BoxAnswer::Yes;
     ASSERT_TRUE(commands->SaveAs());
-    EXPECT_EQ(Path("export.hdm.hdx"), host->doc.CurrentFile);
-    EXPECT_FALSE(QFile::exists(Path("export.hdm")));
+    EXPECT_EQ(asked.size(), 2);
+    EXPECT_NE(Contents(hdx), QByteArray("old"));
+    EXPECT_EQ(hdx, host->doc.CurrentFile);
+
+    // Save writes the current file again without a question.
+    host->doc.Modified = true;
+    ASSERT_TRUE(commands->Save());
+    EXPECT_EQ(asked.size(), 2);
+}
+
+// Export > Save to hdm-file keeps the cloth of a draft whose ground level (or
+// group B, or a switched-off pattern level) the .hdm file cannot hold.
+TEST_F(SaveTest, SaveToHdmKeepsTheClothOfEveryKindOfDraft) {
+    std::vector<std::string> shown;
+    host->ctx.SetAnswerer([&](const Message& m, const QString&) {
+        shown.push_back(m.text);
+        return BoxAnswer::Yes;
+    });
+    for (const hmtest::DraftShape& shape : hmtest::ClothShapes()) {
+        SCOPED_TRACE(hmtest::DescribeShape(shape));
+        host->draft() = hmtest::MakeDraft(shape);
+        const Draft before = host->draft();
+        shown.clear();
+        chosen = Path("cloth.hdm");
+        QFile::remove(chosen);
+        ASSERT_TRUE(commands->SaveToHdm());
+        Draft back;
+        ASSERT_FALSE(OpenPatternFile(back, chosen).read.HasError());
+        EXPECT_EQ(hmtest::SameCloth(before, back), "");
+        // The draft itself stays as it was.
+        EXPECT_EQ(hmtest::CompareHdx(before, host->draft()), "");
+        const bool flattened = PlanHdmExport(before).flatten;
+        EXPECT_EQ(shown,
+                  flattened ? std::vector<std::string>{"@hdmascloth"} : std::vector<std::string>{});
+    }
+}
+
+TEST_F(SaveTest, SaveToHdmAsksBeforeAFileThatLosesTheGround) {
+    std::vector<std::string> shown;
+    BoxAnswer answer = BoxAnswer::No;
+    host->ctx.SetAnswerer([&](const Message& m, const QString&) {
+        shown.push_back(m.text);
+        return answer;
+    });
+    host->draft() = hmtest::WideGroundDraft();
+    host->draft().PatternThreading[1] = 3;
+    host->draft().SetLiftplan(2, 3, true);
+    chosen = Path("wide.hdm");
+
+    // No: nothing is written.
+    EXPECT_FALSE(commands->SaveToHdm());
+    EXPECT_EQ(shown, std::vector<std::string>{"@hdmloseground"});
+    EXPECT_FALSE(QFile::exists(chosen));
+
+    // Yes: the pattern level alone, and a word that the ground is not in it.
+    shown.clear();
+    answer = BoxAnswer::Yes;
+    ASSERT_TRUE(commands->SaveToHdm());
+    EXPECT_EQ(shown, (std::vector<std::string>{"@hdmloseground", "@hdmgroundlost"}));
+    Draft back;
+    ASSERT_FALSE(ReadPatternFile(back, chosen, HdmComponents::All()).HasError());
+    EXPECT_EQ(back.PatternThreading[1], 3);
+    EXPECT_TRUE(back.GetLiftplan(2, 3));
+    EXPECT_EQ(back.PatternThreading.LastNonZero(MaxEnds), 1);
 }
 
 TEST_F(SaveTest, SaveToHdmWritesAPatternFileAndLeavesTheDocumentAlone) {
+    host->draft() = *MakeLiftplanDraft(3);
     host->doc.CurrentFile = Path("work.hdx");
     host->doc.Modified = true;
     chosen = Path("plain.hdm");
@@ -84,7 +203,7 @@ TEST_F(SaveTest, SaveToHdmWritesAPatternFileAndLeavesTheDocumentAlone) {
     ASSERT_FALSE(ReadPatternFile(back, chosen, HdmComponents::All()).HasError());
     EXPECT_EQ(host->draft().PatternThreading.bytes, back.PatternThreading.bytes);
     EXPECT_EQ(Path("work.hdx"), host->doc.CurrentFile);
-    EXPECT_TRUE(host->doc.Modified); // the ground level is not in an .hdm file
+    EXPECT_TRUE(host->doc.Modified); // an .hdm file is an export
 }
 
 TEST_F(SaveTest, RevertReadsTheCurrentFileAgain) {

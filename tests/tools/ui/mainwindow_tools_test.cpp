@@ -122,6 +122,8 @@ TEST_F(MainWindowToolsTest, KeyboardInputItemsOpenTheWindowInTheirMode) {
     w.Action("Keyasghovl")->trigger();
     EXPECT_EQ(caption, "Threading A");
     EXPECT_EQ(w.draft().ThreadingA[w.draft().FirstEnd + 1], 1);
+    // The entries mark the draft modified, so closing asks before losing them.
+    EXPECT_TRUE(w.doc().Modified);
     // The dialog's changes cannot be undone.
     EXPECT_FALSE(Enabled("EditUndoItem"));
     // In Design the items are off, and their shortcuts open nothing.

@@ -2,7 +2,10 @@
 // releases, every area kind, both buttons, Ctrl in a tie-up, the orientation
 // options, and one undo step per stroke.
 
+#include <set>
+
 #include "tools_fixture.h"
+#include "view/viewareas.h"
 
 namespace hm::testing {
 namespace {
@@ -188,6 +191,75 @@ TEST_F(ToolsTest, MovesOutsideTheStrokesAreaDoNothingAndItContinuesOnReturn) {
     EXPECT_EQ(modified, 1);
 }
 
+// Mouse events of a quick stroke come several cells apart; the pen enters every
+// cell on the way between two of them, in every area.
+TEST_F(ToolsTest, APenStrokeWithWidelySpacedEventsEntersEveryCellBetween) {
+    struct Case {
+        const char* name;
+        ViewArea area;
+        std::vector<CellPoint> events; // area cells: {end or treadle, shaft or pick}
+    };
+    const Case cases[] = {
+        {"liftplan column", A::Liftplan, {{3, 1}, {3, 17}, {3, 30}}},
+        {"liftplan slant", A::Liftplan, {{1, 2}, {8, 23}}},
+        {"pattern threading", A::PatternThreading, {{1, 2}, {25, 2}, {40, 8}}},
+        {"threading A back", A::ThreadingA, {{30, 1}, {2, 4}}},
+        {"treadling A", A::TreadlingA, {{1, 1}, {4, 20}}},
+        {"tie-up AA", A::TieupAA, {{1, 1}, {4, 4}}},
+    };
+    auto at = [this](ViewArea a, CellPoint c) {
+        if (IsThreadingArea(a)) return EndShaft(a, c.x, c.y);
+        if (IsTieupArea(a)) return Tieup(a, c.y, c.x);
+        return TreadlePick(a, c.x, c.y);
+    };
+    auto set = [this](ViewArea a, CellPoint c) {
+        switch (a) {
+        case A::Liftplan:
+            return d.GetLiftplan(c.y, c.x);
+        case A::PatternThreading:
+            return d.PatternThreading[c.x] == c.y;
+        case A::ThreadingA:
+            return d.ThreadingA[c.x] == c.y;
+        case A::TreadlingA:
+            return d.TreadlingA[c.y] == c.x;
+        default:
+            return d.TieupAA(c.y, c.x) == TieGround;
+        }
+    };
+    Make();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        d.ClearDraft();
+        view->Update();
+        std::vector<QPoint> points;
+        for (const CellPoint& e : c.events) points.push_back(at(c.area, e));
+        Stroke(points);
+        // Every cell of the straight way between consecutive events, and no other.
+        std::set<std::pair<int, int>> expected;
+        for (size_t k = 1; k < c.events.size(); ++k)
+            for (const CellPoint& p : ComputeLine(c.events[k - 1], c.events[k]))
+                expected.insert({p.x, p.y});
+        for (int x = 1; x <= (IsTieupArea(c.area) ? 32 : 48); ++x)
+            for (int y = 1; y <= 32; ++y)
+                EXPECT_EQ(set(c.area, {x, y}), expected.count({x, y}) == 1) << x << ", " << y;
+    }
+}
+
+TEST_F(ToolsTest, TheDesignPenFillsBetweenEventsUpToItsLimit) {
+    d.ShowThreading = false;
+    d.DesignMode = true;
+    d.Zoom = 1;
+    Make(2300, 300);
+    ASSERT_GE(L().visibleEnds, 1100);
+    // A slant, then a jump far along the row: the pen stops after 1000 cells.
+    Stroke({Drawdown(1, 1), Drawdown(9, 40), Drawdown(1100, 40)});
+    for (const CellPoint& p : ComputeLine({1, 1}, {9, 40}))
+        EXPECT_TRUE(d.GetDesignCell(p.y, p.x)) << p.x << ", " << p.y;
+    EXPECT_FALSE(d.GetDesignCell(1, 2));
+    const int slant = static_cast<int>(ComputeLine({1, 1}, {9, 40}).size());
+    for (int e = 10; e <= 1100; ++e) EXPECT_EQ(d.GetDesignCell(40, e), e <= 9 + 1001 - slant) << e;
+}
+
 TEST_F(ToolsTest, PenStopsRecordingAfterAThousandCells) {
     d.ShowThreading = false;
     d.DesignMode = true;
@@ -225,7 +297,7 @@ TEST_F(ToolsTest, DesignPenAndALineOf2000ColumnsIn999Steps) {
     // The right button clears.
     lineOn = false;
     Stroke({Drawdown(1, 2)}, Qt::RightButton);
-    EXPECT_FALSE(d.GetDesignCell(2, 1));
+    EXPECT_FALSE(d.GetDesignCell(1, 2));
 }
 
 // Every combination of the start positions maps the same screen cells to the

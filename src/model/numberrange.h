@@ -13,7 +13,7 @@ struct NumberRange {
 
 // A range whose upper end lies below its lower one accepts the lower end only,
 // as a spin box does.
-inline NumberRange SpinRange(int min, int max) {
+inline NumberRange SpinBoxRange(int min, int max) {
     return {min, max < min ? min : max};
 }
 

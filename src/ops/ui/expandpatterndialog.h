@@ -1,0 +1,38 @@
+#pragma once
+// "Expand Pattern": the factors by which ends and picks are expanded (1..16
+// each), with OK, Cancel and Preview. The dialog only collects the numbers;
+// Preview calls OnPreview, and the command applies them.
+
+#include <QDialog>
+#include <functional>
+
+class QLabel;
+class QSpinBox;
+
+namespace hm {
+
+class TMultiLang;
+
+class TDlgExpand : public QDialog {
+    Q_OBJECT
+  public:
+    // Opens with the stored factors.
+    TDlgExpand(int endsFactor, int picksFactor, QWidget* parent = nullptr);
+
+    int EndsFactor() const;
+    int PicksFactor() const;
+
+    // Run by "Preview" with the factors as they stand.
+    std::function<void()> OnPreview;
+
+  private:
+    void ApplyKeyCaptions();
+
+    QLabel* endsLabel_ = nullptr;
+    QLabel* picksLabel_ = nullptr;
+    QSpinBox* ends_ = nullptr;
+    QSpinBox* picks_ = nullptr;
+    TMultiLang* lang_ = nullptr;
+};
+
+} // namespace hm
