@@ -1,5 +1,5 @@
-# What `cmake --install` puts under the prefix, in the places the freedesktop
-# specifications name: the two programs, the desktop entry, the AppStream
+# What `cmake --install` puts under the prefix, in the places freedesktop.org
+# standards name: the two programs, the desktop entry, the AppStream
 # metadata, the MIME types with their icons, the thumbnailer, the application
 # icon and the manual. Translations and the manual are compiled into the
 # program as well; the installed manual is for reading without it.
