@@ -15,7 +15,7 @@ struct CliCommand {
     int (*run)(const QStringList& args, CliOutput& o);
 };
 
-const std::array<CliCommand, 8> Table = {{
+const std::array<CliCommand, 9> Table = {{
     {"info", "info FILE\n    one summary line per part of the draft", InfoCommand},
     {"dump", "dump FILE\n    the whole draft as one JSON object", InfoCommand},
     {"convert",
@@ -49,6 +49,12 @@ const std::array<CliCommand, 8> Table = {{
      "    fabric: [--ends E] [--picks P] [--true-size]\n"
      "    threading, liftplan, warp-colors: [--from N] [--to N]",
      PrintCommand},
+    {"thumbnail",
+     "thumbnail FILE OUT.png [--size N]\n"
+     "    the whole cloth as a PNG whose larger side is N pixels (default 256,\n"
+     "    at most 2048), for file managers; the drawdown in black and white\n"
+     "    when the draft has no colours of its own",
+     ThumbnailCommand},
 }};
 
 } // namespace

@@ -24,6 +24,7 @@ int DrawdownCommand(const QStringList& args, CliOutput& o);
 int ApplyCommand(const QStringList& args, CliOutput& o);
 int ReportCommand(const QStringList& args, CliOutput& o);
 int PrintCommand(const QStringList& args, CliOutput& o);
+int ThumbnailCommand(const QStringList& args, CliOutput& o);
 // render draft|fabric: args[0] is "render", args[1] "draft" or "fabric".
 int RenderDraftCommand(const QStringList& args, CliOutput& o);
 int RenderFabricCommand(const QStringList& args, CliOutput& o);

@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
+#include <cstring>
 
 #include "app/cli/clicommands.h"
 
@@ -21,8 +22,12 @@ void FilterQtMessages(QtMsgType type, const QMessageLogContext& context, const Q
 
 int main(int argc, char** argv) {
     // Printing and image export paint text and pictures; without a display the
-    // offscreen platform does that.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // offscreen platform does that. A thumbnail is always painted offscreen: file
+    // managers run the thumbnailer in a sandbox where the session's display is
+    // out of reach even when its platform is named.
+    const bool thumbnail = argc > 1 && std::strcmp(argv[1], "thumbnail") == 0;
+    if (thumbnail || qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     qtHandler = qInstallMessageHandler(FilterQtMessages);
     QGuiApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments();
