@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QToolBar>
 #include <map>
 #include <set>
@@ -10,6 +11,7 @@
 #include "mainwindow_fixture.h"
 #include "settings/messages.h"
 #include "settings/ui/optionscommands.h"
+#include "window/commandtable.h"
 #include "window/statusline.h"
 
 namespace hm::testing {
@@ -69,6 +71,43 @@ TEST_F(MainWindowTest, NoCaptionOrHintStaysEnglishInAnotherLanguage) {
             check("tool tip", shown.toolTip, en.toolTip);
             check("status tip", shown.statusTip, en.statusTip);
         }
+    }
+    SetLanguageEverywhere(LangEnglish);
+}
+
+// Alt and a letter open one menu, and a letter in an open menu reaches one
+// item: in every language no two menus of the menu bar share their letter,
+// nor two items of one menu. Entries the table hides for good do not count.
+TEST_F(MainWindowTest, AccessLettersAreUniqueInTheMenuBarAndInEachMenu) {
+    TWform& w = Make();
+    auto shown = [](QAction* a) {
+        const QString name = a->menu() ? a->menu()->objectName() : a->objectName();
+        const Command* c = FindCommand(name.toStdString());
+        return !a->isSeparator() && !(c && c->hidden);
+    };
+    for (int language : {LangEnglish, LangGerman, LangSwedish, LangFinnish}) {
+        SCOPED_TRACE(LanguageName(language).toStdString());
+        SetLanguage(w.context(), language);
+        std::vector<QWidget*> menus = {w.menuBar()};
+        for (QMenu* m : w.findChildren<QMenu*>()) {
+            const Command* c = FindCommand(m->objectName().toStdString());
+            if (c && !c->hidden) menus.push_back(m);
+        }
+        int barLetters = 0;
+        for (QWidget* menu : menus) {
+            std::map<int, QString> byLetter;
+            for (QAction* a : menu->actions()) {
+                if (!shown(a)) continue;
+                const QKeySequence letter = QKeySequence::mnemonic(a->text());
+                if (letter.isEmpty()) continue;
+                const auto [at, fresh] = byLetter.emplace(letter[0].toCombined(), a->text());
+                EXPECT_TRUE(fresh)
+                    << menu->objectName().toStdString() << ": \"" << at->second.toStdString()
+                    << "\" and \"" << a->text().toStdString() << "\"";
+            }
+            if (menu == w.menuBar()) barLetters = int(byLetter.size());
+        }
+        EXPECT_GE(barLetters, 8);
     }
     SetLanguageEverywhere(LangEnglish);
 }
