@@ -292,7 +292,7 @@ TEST_F(MainWindowTest, LanguageMenuTranslatesMenusAndKeyCaptions) {
     EXPECT_EQ(w.Action("Straight3")->text(), w.Action("Straight1")->text());
     EXPECT_EQ(w.Action("Straight1")->text(), "&Suora");
     EXPECT_EQ(w.Action("ToolButton2")->toolTip(), "Tallenna");
-    EXPECT_EQ(w.Action("ToolButton2")->statusTip(), "Tallenna nykyinen malli");
+    EXPECT_EQ(w.Action("ToolButton2")->statusTip(), "Tallenna nykyinen kuvio");
     EXPECT_EQ(w.windowTitle(), "Heddlemark CD"); // the caption stays the program's
     w.Action("English1")->trigger();
     EXPECT_EQ(w.Menu("FileMenu")->title(), "&File");

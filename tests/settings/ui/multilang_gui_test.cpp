@@ -190,7 +190,7 @@ TEST_F(MultiLangGui, WindowCreatedAfterASwitchOpensInThatLanguage) {
     SetLanguageEverywhere(3);
     TestWindow w;
     EXPECT_EQ(w.lang->ActiveLanguage, 3);
-    EXPECT_EQ(w.windowTitle(), "Uusi malli");
+    EXPECT_EQ(w.windowTitle(), "Uusi kuvio");
     EXPECT_EQ(w.style->itemText(3), "Langat ääriviivoin");
     EXPECT_EQ(w.openItem->text(), "&Avaa...");
 }

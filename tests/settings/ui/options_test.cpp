@@ -246,7 +246,7 @@ TEST_F(OptionsDialogTest, OpensInFinnishAfterALanguageSwitch) {
     finnish.show();
     EXPECT_EQ(finnish.windowTitle(), QStringLiteral("Asetukset"));
     auto* pages = finnish.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-    EXPECT_EQ(pages->tabText(0), QStringLiteral("Malli"));
+    EXPECT_EQ(pages->tabText(0), QStringLiteral("Kuvio"));
     EXPECT_EQ(finnish.findChild<QGroupBox*>(QStringLiteral("ShedGroup"))->title(),
               QStringLiteral("Viriö"));
     EXPECT_EQ(finnish.findChild<QRadioButton*>(QStringLiteral("SinkingButton"))->text(),
