@@ -251,24 +251,28 @@ void TWform::showEvent(QShowEvent* event) {
         UpdateCaptions();
         Update();
         view_.PaintedOnce = true;
-        if (hadCommandLine_) {
-            fileCommands_->OpenFromCommandLine(env_.arguments);
-            UpdateMenuState();
-        }
-        // The fabric window open at the last exit opens again; the keys stay
-        // with the main window unless a file was named.
-        if (view_.FabricWindowOn) {
-            ShowFabricWindow(*context_);
-            if (!hadCommandLine_) activateWindow();
-        }
-        // A copy left by a run that ended without a clean exit is offered once
-        // the window is on the screen.
-        QTimer::singleShot(0, this, [this] {
-            fileCommands_->OfferRecovery();
-            UpdateMenuState();
-        });
-        if (settings_->values.TipOfDay) ShowTipOfDay();
+        // The show event comes before the window reaches the screen: the file
+        // named on the command line and a copy left by a run that ended without
+        // a clean exit are opened once it is there, so that their messages
+        // appear over the window.
+        QTimer::singleShot(0, this, [this] { OpenStartupFiles(); });
     }
+}
+
+void TWform::OpenStartupFiles() {
+    if (hadCommandLine_) {
+        fileCommands_->OpenFromCommandLine(env_.arguments);
+        UpdateMenuState();
+    }
+    // The fabric window open at the last exit opens again; the keys stay with
+    // the main window unless a file was named.
+    if (view_.FabricWindowOn) {
+        ShowFabricWindow(*context_);
+        if (!hadCommandLine_) activateWindow();
+    }
+    fileCommands_->OfferRecovery();
+    UpdateMenuState();
+    if (settings_->values.TipOfDay) ShowTipOfDay();
 }
 
 void TWform::resizeEvent(QResizeEvent* event) {

@@ -146,6 +146,8 @@ class TWform : public QMainWindow, public CommandHost {
     void BuildMouseTools();
     void BuildFileCommands();
     void ShowTipOfDay();
+    // After the first show: the command line's file, recovery, fabric window, tip.
+    void OpenStartupFiles();
     // ---- menus and tool bar (mainwindow_menus.cpp) ----
     void BuildCommands();
     void BuildToolBar();

@@ -1,7 +1,9 @@
 // The File menu of the real window: save, open, the recent items, the command
 // line and the question before closing a modified draft.
 #include <QDialog>
+#include <QFile>
 #include <QFileInfo>
+#include <QWindow>
 
 #include "files/hdxfile.h"
 #include "mainwindow_fixture.h"
@@ -95,6 +97,35 @@ TEST_F(MainWindowTest, AFileNamedOnTheCommandLineOpensWhenShown) {
     QCoreApplication::processEvents();
     EXPECT_EQ(window_->draft().ThreadingA[2], 2);
     EXPECT_EQ(window_->doc().CurrentFile, path);
+    EXPECT_FALSE(window_->doc().Modified);
+}
+
+// The message about a damaged file named on the command line appears over the
+// window, not before the window reaches the screen.
+TEST_F(MainWindowTest, ADamagedFileNamedOnTheCommandLineIsReportedOverTheShownWindow) {
+    const QString path = dir_->path() + "/damaged.hdx";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a pattern at all");
+    file.close();
+    StartupEnvironment env = Env();
+    env.arguments = {path};
+    window_ = std::make_unique<TWform>(env);
+    bool windowOnScreen = false;
+    MessageAnswers a;
+    a.ask = [this, &windowOnScreen](const Message& m, const QString&) {
+        asked_.push_back(m.text);
+        windowOnScreen = window_->windowHandle() && window_->windowHandle()->isVisible();
+        return 1;
+    };
+    window_->SetMessageAnswers(a);
+    window_->show();
+    EXPECT_TRUE(asked_.empty()) << "opened only after show() has put the window on the screen";
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(asked_.size(), 1u);
+    EXPECT_TRUE(windowOnScreen);
+    EXPECT_TRUE(window_->doc().CurrentFile.isEmpty());
     EXPECT_FALSE(window_->doc().Modified);
 }
 
