@@ -242,8 +242,12 @@ void TFabwindow::MouseReleased(QPoint at) {
     clickArmed_ = false;
     int end = 0, pick = 0;
     if (!ThreadsAt(at, end, pick)) return;
-    if (CentreDraftOn(ctx_.draft, end, pick, ctx_.view.VisibleEnds, ctx_.view.VisiblePicks))
-        ctx_.host.Update();
+    if (!CentreDraftOn(ctx_.draft, end, pick, ctx_.view.VisibleEnds, ctx_.view.VisiblePicks))
+        return;
+    ctx_.host.Update();
+    // The new layout cleared the cell panels; the mouse still rests on the
+    // same end and pick here.
+    ctx_.host.ShowCellInfo(3, end, pick);
 }
 
 } // namespace hm

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QTimer>
+#include <tuple>
 
 #include "fabric/fabricview.h"
 #include "fabric/fabricwindowpainter.h"
@@ -175,6 +176,32 @@ TEST_F(FabricViewsTest, CompressedStaysInTheStatusLineOfFabricAndDrapery) {
     EXPECT_EQ(Panel(3), QString());
     w.Action("Draft1")->trigger();
     EXPECT_EQ(Panel(3), QString());
+}
+
+// A click in the fabric window scrolls the draft; the status line shows the new
+// ranges and still names the end and pick under the mouse, as after a move.
+TEST_F(FabricViewsTest, AfterClickToCentreTheStatusLineShowsRangesAndTheCellUnderTheMouse) {
+    TWform& w = Make(true);
+    Draft& d = w.draft();
+    Twill(d, 600, 600);
+    w.Action("FabricWindow1")->trigger();
+    TFabwindow* f = FabricWindow();
+    ASSERT_NE(f, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f));
+    const QPointF at(140, 130);
+    const int end = f->layout().EndAt(140), pick = f->layout().PickAt(130);
+    for (auto [type, button, buttons] :
+         {std::tuple{QEvent::MouseMove, Qt::NoButton, Qt::NoButton},
+          std::tuple{QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton},
+          std::tuple{QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton}}) {
+        QMouseEvent e(type, at, f->cloth()->mapToGlobal(at), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(f->cloth(), &e);
+    }
+    ASSERT_GT(d.FirstEnd, 0) << "the click scrolled the draft";
+    EXPECT_EQ(Panel(1),
+              QString("Warp: %1-%2").arg(d.FirstEnd + 1).arg(d.FirstEnd + w.view().VisibleEnds));
+    EXPECT_EQ(Panel(3), QString("End: %1").arg(end));
+    EXPECT_EQ(Panel(4), QString("Pick: %1").arg(pick));
 }
 
 TEST_F(FabricViewsTest, FabricWindowFollowsStrokesKeysAndCommands) {
