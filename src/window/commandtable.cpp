@@ -226,7 +226,7 @@ std::vector<Command> BuildTable() {
     add(Item("AsDraft1", "FilePrintItem", "Draft...")).When(DraftOnly).Run(&AsDraft1Click);
     add(Item("AsFabric1", "FilePrintItem", "Fabric...")).When(NotDesignView).Run(&AsFabric1Click);
     add(Item("AsViewed1", "FilePrintItem", "Screen Image")).Run(&AsViewed1Click);
-    add(Sub("PrintNumeric1", "FileMenu", "Print N&umeric"));
+    add(Sub("PrintNumeric1", "FileMenu", "Print Nu&meric"));
     add(Item("PrNumThreading", "PrintNumeric1", "Pattern Threading..."))
         .Tr("@monsolv", "...")
         .When(Pattern)
@@ -582,7 +582,7 @@ std::vector<Command> BuildTable() {
     add(Item("ColorWindow1", "Yarn2", "&Color Palette"))
         .Check(PaletteChecked)
         .Run(&ColorWindow1Click);
-    add(Item("ColorDialogItem", "Yarn2", "Color &Dialog")).Run(&ColorDialogItemClick);
+    add(Item("ColorDialogItem", "Yarn2", "&Color Dialog")).Run(&ColorDialogItemClick);
 
     // ---- Options ----
     add(Menu("Optionsmenu", "&Options"));

@@ -85,6 +85,11 @@ TEST_F(MainWindowTest, AccessLettersAreUniqueInTheMenuBarAndInEachMenu) {
         const Command* c = FindCommand(name.toStdString());
         return !a->isSeparator() && !(c && c->hidden);
     };
+    // The English Yarn menu keeps its long-known "&Color Palette" and
+    // "&Color Dialog"; pressing C moves between the two.
+    auto sharesKnownLetter = [](int language, QAction* a) {
+        return language == LangEnglish && a->objectName() == "ColorDialogItem";
+    };
     for (int language : {LangEnglish, LangGerman, LangSwedish, LangFinnish}) {
         SCOPED_TRACE(LanguageName(language).toStdString());
         SetLanguage(w.context(), language);
@@ -97,7 +102,7 @@ TEST_F(MainWindowTest, AccessLettersAreUniqueInTheMenuBarAndInEachMenu) {
         for (QWidget* menu : menus) {
             std::map<int, QString> byLetter;
             for (QAction* a : menu->actions()) {
-                if (!shown(a)) continue;
+                if (!shown(a) || sharesKnownLetter(language, a)) continue;
                 const QKeySequence letter = QKeySequence::mnemonic(a->text());
                 if (letter.isEmpty()) continue;
                 const auto [at, fresh] = byLetter.emplace(letter[0].toCombined(), a->text());
