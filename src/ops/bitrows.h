@@ -2,7 +2,8 @@
 // Moving runs of cells within bit rows of the draft (liftplan rows of 128
 // columns, design rows of 2400), word by word rather than cell by cell.
 // Columns are numbered from 1; column c is bit (c-1) mod 8 of byte (c-1) div 8.
-// The functions for many rows take `rows` rows `stride` bytes apart.
+// The functions for many rows take `rows` rows `stride` bytes apart, which
+// must not overlap.
 
 #include <cstddef>
 #include <cstdint>

@@ -95,51 +95,74 @@ StructureChange DeletePicks(Draft& d, int from, int to, PickArrays arrays) {
 }
 
 // In Design mode the picture moves by `count` in one shift, which gives the same
-// picture as moving it one column or row at a time.
+// picture as moving it one column or row at a time. Ends move columns of the
+// picture with the warp colours, picks move rows with the weft colours.
 
-StructureChange DesignInsertEnds(Draft& d, int from, int count) {
-    if (from < 1 || from > DesignSize || count < 1) return StructureChange::Unchanged();
-    count = std::min(count, DesignSize + 1 - from);
-    OpenBitGaps(d.DesignRow(1), DesignRowBytes, DesignSize, DesignSize, from, count);
-    const uint8_t colour = d.WarpColors[from];
-    OpenGap(d.WarpColors, from, count, DesignSize);
-    for (int e = from; e < from + count; ++e) d.WarpColors[e] = colour;
-    return StructureChange::Changed();
+namespace {
+
+enum class DesignAxis { Ends, Picks };
+
+OneBasedBytes<MaxEnds>& DesignColours(Draft& d, DesignAxis axis) {
+    return axis == DesignAxis::Ends ? d.WarpColors : d.WeftColors;
 }
 
-StructureChange DesignDeleteEnds(Draft& d, int from, int to) {
-    if (!OrderedRange(from, to, DesignSize)) return StructureChange::Unchanged();
-    const int k = to - from + 1;
-    CloseBitGaps(d.DesignRow(1), DesignRowBytes, DesignSize, DesignSize, from, k);
-    // One column at a time, end 2400 keeps its colour and lends it to the end below.
-    const uint8_t last = d.WarpColors[DesignSize];
-    CloseGap(d.WarpColors, from, k, DesignSize);
-    for (int e = DesignSize - k + 1; e <= DesignSize; ++e) d.WarpColors[e] = last;
-    return StructureChange::Changed();
-}
-
-StructureChange DesignInsertPicks(Draft& d, int from, int count) {
-    if (from < 1 || from > DesignSize || count < 1) return StructureChange::Unchanged();
-    count = std::min(count, DesignSize + 1 - from);
+void OpenDesignGap(Draft& d, DesignAxis axis, int from, int count) {
+    if (axis == DesignAxis::Ends) {
+        OpenBitGaps(d.DesignRow(1), DesignRowBytes, DesignSize, DesignSize, from, count);
+        return;
+    }
     const auto moved = static_cast<size_t>(DesignSize + 1 - from - count) * DesignRowBytes;
     if (moved > 0) std::memmove(d.DesignRow(from + count), d.DesignRow(from), moved);
     std::memset(d.DesignRow(from), 0, static_cast<size_t>(count) * DesignRowBytes);
-    const uint8_t colour = d.WeftColors[from];
-    OpenGap(d.WeftColors, from, count, DesignSize);
-    for (int p = from; p < from + count; ++p) d.WeftColors[p] = colour;
+}
+
+void CloseDesignGap(Draft& d, DesignAxis axis, int from, int count) {
+    if (axis == DesignAxis::Ends) {
+        CloseBitGaps(d.DesignRow(1), DesignRowBytes, DesignSize, DesignSize, from, count);
+        return;
+    }
+    const auto moved = static_cast<size_t>(DesignSize + 1 - from - count) * DesignRowBytes;
+    if (moved > 0) std::memmove(d.DesignRow(from), d.DesignRow(from + count), moved);
+    std::memset(d.DesignRow(DesignSize - count + 1), 0,
+                static_cast<size_t>(count) * DesignRowBytes);
+}
+
+StructureChange DesignInsert(Draft& d, DesignAxis axis, int from, int count) {
+    if (from < 1 || from > DesignSize || count < 1) return StructureChange::Unchanged();
+    count = std::min(count, DesignSize + 1 - from);
+    OpenDesignGap(d, axis, from, count);
+    auto& colours = DesignColours(d, axis);
+    const uint8_t colour = colours[from];
+    OpenGap(colours, from, count, DesignSize);
+    for (int i = from; i < from + count; ++i) colours[i] = colour;
     return StructureChange::Changed();
 }
 
-StructureChange DesignDeletePicks(Draft& d, int from, int to) {
+StructureChange DesignDelete(Draft& d, DesignAxis axis, int from, int to) {
     if (!OrderedRange(from, to, DesignSize)) return StructureChange::Unchanged();
     const int k = to - from + 1;
-    const auto moved = static_cast<size_t>(DesignSize - to) * DesignRowBytes;
-    if (moved > 0) std::memmove(d.DesignRow(from), d.DesignRow(to + 1), moved);
-    std::memset(d.DesignRow(DesignSize - k + 1), 0, static_cast<size_t>(k) * DesignRowBytes);
-    const uint8_t last = d.WeftColors[DesignSize];
-    CloseGap(d.WeftColors, from, k, DesignSize);
-    for (int p = DesignSize - k + 1; p <= DesignSize; ++p) d.WeftColors[p] = last;
+    CloseDesignGap(d, axis, from, k);
+    // One at a time, end (pick) 2400 keeps its colour and lends it to the one below.
+    auto& colours = DesignColours(d, axis);
+    const uint8_t last = colours[DesignSize];
+    CloseGap(colours, from, k, DesignSize);
+    for (int i = DesignSize - k + 1; i <= DesignSize; ++i) colours[i] = last;
     return StructureChange::Changed();
+}
+
+} // namespace
+
+StructureChange DesignInsertEnds(Draft& d, int from, int count) {
+    return DesignInsert(d, DesignAxis::Ends, from, count);
+}
+StructureChange DesignDeleteEnds(Draft& d, int from, int to) {
+    return DesignDelete(d, DesignAxis::Ends, from, to);
+}
+StructureChange DesignInsertPicks(Draft& d, int from, int count) {
+    return DesignInsert(d, DesignAxis::Picks, from, count);
+}
+StructureChange DesignDeletePicks(Draft& d, int from, int to) {
+    return DesignDelete(d, DesignAxis::Picks, from, to);
 }
 
 } // namespace hm

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "ops/bitrows.h"
@@ -179,24 +181,31 @@ TEST(BitRows, ShiftingByCountEqualsShiftingOneColumnAtATime) {
         const int count =
             1 + static_cast<int>(rng() %
                                  static_cast<unsigned>(trial % 4 == 0 ? room : std::min(room, 70)));
-        std::vector<uint8_t> row(301);
-        for (auto& b : row) b = static_cast<uint8_t>(rng());
-        const std::vector<uint8_t> before = row;
+        // Several rows, each with its own bits, move in one call.
+        constexpr size_t Stride = 301;
+        const int rows = 1 + (trial / 3) % 3;
+        std::vector<uint8_t> grid(Stride * static_cast<size_t>(rows));
+        for (auto& b : grid) b = static_cast<uint8_t>(rng());
+        const std::vector<uint8_t> before = grid;
         const bool open = trial % 2 == 0;
-        const auto expected = open ? OpenOneAtATime(Bits(row.data(), width), width, from, count)
-                                   : CloseOneAtATime(Bits(row.data(), width), width, from, count);
         if (open)
-            OpenBitGap(row.data(), width, from, count);
+            OpenBitGaps(grid.data(), Stride, rows, width, from, count);
         else
-            CloseBitGap(row.data(), width, from, count);
-        ASSERT_EQ(Bits(row.data(), width), expected)
-            << (open ? "open" : "close") << " width " << width << " from " << from << " count "
-            << count;
-        // Bits above the width are not touched.
-        for (int c = width + 1; c <= 2408; ++c)
-            ASSERT_EQ((row[(c - 1) / 8] >> ((c - 1) % 8)) & 1,
-                      (before[(c - 1) / 8] >> ((c - 1) % 8)) & 1)
-                << "column " << c << " above width " << width;
+            CloseBitGaps(grid.data(), Stride, rows, width, from, count);
+        for (int r = 0; r < rows; ++r) {
+            const uint8_t* old = before.data() + static_cast<size_t>(r) * Stride;
+            const uint8_t* row = grid.data() + static_cast<size_t>(r) * Stride;
+            const auto expected = open ? OpenOneAtATime(Bits(old, width), width, from, count)
+                                       : CloseOneAtATime(Bits(old, width), width, from, count);
+            ASSERT_EQ(Bits(row, width), expected)
+                << (open ? "open" : "close") << " width " << width << " from " << from << " count "
+                << count << " row " << r;
+            // Bits above the width are not touched.
+            for (int c = width + 1; c <= 2408; ++c)
+                ASSERT_EQ((row[(c - 1) / 8] >> ((c - 1) % 8)) & 1,
+                          (old[(c - 1) / 8] >> ((c - 1) % 8)) & 1)
+                    << "column " << c << " above width " << width << " row " << r;
+        }
     }
 }
 
@@ -220,4 +229,55 @@ TEST(DesignInsertDelete, DeletedColumnsAndRowsTakeTheColourOfTheLast) {
     for (int p = 2396; p <= 2400; ++p) EXPECT_EQ(d->WeftColors[p], 2400 % 150) << p;
     EXPECT_FALSE(DesignInsertPicks(*d, 2401, 1).changed);
     EXPECT_TRUE(DesignInsertPicks(*d, 2400, 9).changed) << "cut to the last row";
+}
+
+TEST(DesignInsertDelete, EndsAndPicksMoveWithTheirColours) {
+    // Line i (a column for ends, a row for picks) has colour i % 251 and, when
+    // i is a multiple of 3, one cell at place 1 + i % 7 across it.
+    struct Case {
+        bool ends, insert;
+        int from, second; // count when inserting, `to` when deleting
+    };
+    const Case cases[] = {
+        {true, true, 600, 1200},  {true, true, 2400, 5},     {true, true, 2395, 20},
+        {true, false, 1800, 600}, {true, false, 2399, 2500}, {false, true, 600, 1200},
+        {false, true, 2400, 5},   {false, false, 1800, 600}, {false, false, 2399, 2500},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.ends ? "ends " : "picks ") + (c.insert ? "insert " : "delete ") +
+                     std::to_string(c.from) + " " + std::to_string(c.second));
+        auto d = std::make_unique<Draft>();
+        auto& colours = c.ends ? d->WarpColors : d->WeftColors;
+        auto cell = [&](int line, int across) {
+            return c.ends ? d->GetDesignCell(across, line) : d->GetDesignCell(line, across);
+        };
+        for (int i = 1; i <= DesignSize; ++i) {
+            colours[i] = static_cast<uint8_t>(i % 251);
+            if (i % 3 == 0) {
+                if (c.ends)
+                    d->SetDesignCell(1 + i % 7, i, true);
+                else
+                    d->SetDesignCell(i, 1 + i % 7, true);
+            }
+        }
+        const auto operation = c.ends ? (c.insert ? DesignInsertEnds : DesignDeleteEnds)
+                                      : (c.insert ? DesignInsertPicks : DesignDeletePicks);
+        EXPECT_TRUE(operation(*d, c.from, c.second).changed);
+        // Where line i came from; 0 for an empty line with colour `fill`. Deleting
+        // takes lines lo..hi; inserting or deleting moves the lines by n.
+        const int lo = std::min(c.from, c.second);
+        const int hi = std::min(std::max(c.from, c.second), DesignSize);
+        const int n = c.insert ? std::min(c.second, DesignSize + 1 - c.from) : hi - lo + 1;
+        const int fill = c.insert ? c.from % 251 : DesignSize % 251;
+        for (int i = 1; i <= DesignSize; ++i) {
+            int source = i;
+            if (c.insert && i >= c.from) source = i < c.from + n ? 0 : i - n;
+            if (!c.insert && i >= lo) source = i <= DesignSize - n ? i + n : 0;
+            ASSERT_EQ(colours[i], source ? source % 251 : fill) << "line " << i;
+            for (int across = 1; across <= 7; ++across)
+                ASSERT_EQ(cell(i, across),
+                          source != 0 && source % 3 == 0 && across == 1 + source % 7)
+                    << "line " << i << " across " << across;
+        }
+    }
 }
