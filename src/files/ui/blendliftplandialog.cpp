@@ -1,14 +1,12 @@
 #include "files/ui/blendliftplandialog.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 #include "files/ui/filecommandtexts.h"
 #include "settings/ui/multilang.h"
 #include "ui/dialogbuttons.h"
+#include "ui/dialogparts.h"
 
 namespace hm {
 
@@ -25,25 +23,15 @@ TBlendDlg::TBlendDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Blend Liftplan"));
     setModal(true);
 
-    auto* group = new QGroupBox(QStringLiteral("Blend Liftplan"), this);
-    group->setObjectName(QStringLiteral("BlendGroup"));
-    auto* groupLayout = new QVBoxLayout(group);
+    QGroupBox* group = MakeRadioGroup(this, "BlendGroup", "Blend Liftplan");
     static const char* const captions[4] = {"Append", "Add", "Invert", "Subtract"};
     static const char* const names[4] = {"AppendButton", "AddButton", "InvertButton",
                                          "SubtractButton"};
-    for (int i = 0; i < 4; ++i) {
-        auto* r = new QRadioButton(QString::fromLatin1(captions[i]), group);
-        r->setObjectName(QString::fromLatin1(names[i]));
-        groupLayout->addWidget(r);
-        modes_[static_cast<size_t>(i)] = r;
-    }
+    for (int i = 0; i < 4; ++i)
+        modes_[static_cast<size_t>(i)] = AddRadio(group, names[i], captions[i]);
     modes_[0]->setChecked(true); // every blend starts on Append
 
-    QVBoxLayout* buttons = OkCancelColumn(this);
-    buttons->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(group);
-    layout->addLayout(buttons);
+    PlaceBesideButtons(this, group, OkCancelColumn(this));
 
     lang_ = new TMultiLang(this, QStringLiteral("blendliftplan"));
 }

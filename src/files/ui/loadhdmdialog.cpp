@@ -1,13 +1,13 @@
 #include "files/ui/loadhdmdialog.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "files/ui/filecommandtexts.h"
 #include "settings/ui/multilang.h"
 #include "ui/dialogbuttons.h"
+#include "ui/dialogparts.h"
 
 namespace hm {
 
@@ -29,12 +29,9 @@ TLoadHdmDlg::TLoadHdmDlg(bool designMode, bool patternTieupOn, QWidget* parent) 
     static const char* const captions[BoxCount] = {"Threading",   "Liftplan",      "Warp Colors",
                                                    "Weft Colors", "Color Palette", "Note"};
     auto* boxesColumn = new QVBoxLayout;
-    for (int i = 0; i < BoxCount; ++i) {
-        auto* box = new QCheckBox(QString::fromLatin1(captions[i]), this);
-        box->setObjectName(QString::fromLatin1(names[i]));
-        box->setChecked(remembered[static_cast<size_t>(i)]);
-        boxesColumn->addWidget(box);
-        boxes_[static_cast<size_t>(i)] = box;
+    for (size_t i = 0; i < BoxCount; ++i) {
+        boxes_[i] = MakeBox(this, names[i], captions[i], remembered[i]);
+        boxesColumn->addWidget(boxes_[i]);
     }
     boxesColumn->addStretch();
 
@@ -50,11 +47,7 @@ TLoadHdmDlg::TLoadHdmDlg(bool designMode, bool patternTieupOn, QWidget* parent) 
     blendButton_->setVisible(liftplanOffered);
     connect(help, &QPushButton::clicked, this, &TLoadHdmDlg::HelpRequested);
     connect(blendButton_, &QPushButton::clicked, this, [this] { done(BlendRequested); });
-    buttons->addStretch();
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(boxesColumn);
-    layout->addLayout(buttons);
+    PlaceBesideButtons(this, boxesColumn, buttons);
 
     lang_ = new TMultiLang(this, QStringLiteral("loadhdm"));
 }
@@ -76,8 +69,7 @@ void TLoadHdmDlg::ResetRemembered() {
 }
 
 void TLoadHdmDlg::done(int result) {
-    for (int i = 0; i < BoxCount; ++i)
-        remembered[static_cast<size_t>(i)] = boxes_[static_cast<size_t>(i)]->isChecked();
+    StoreCheckMarks(boxes_, remembered);
     QDialog::done(result);
 }
 

@@ -2,13 +2,13 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "files/ui/filecommandtexts.h"
 #include "settings/ui/multilang.h"
 #include "ui/dialogbuttons.h"
+#include "ui/dialogparts.h"
 
 namespace hm {
 
@@ -53,9 +53,7 @@ TLoadHdxDlg::TLoadHdxDlg(bool patternThreadingOn, bool threadingBOn, bool treadl
 
     auto* grid = new QGridLayout;
     for (int i = 0; i < BoxCount; ++i) {
-        auto* box = new QCheckBox(QString::fromLatin1(specs[i].text), this);
-        box->setObjectName(QString::fromLatin1(specs[i].name));
-        box->setChecked(remembered[static_cast<size_t>(i)]);
+        auto* box = MakeBox(this, specs[i].name, specs[i].text, remembered[static_cast<size_t>(i)]);
         // Two columns: the draft's plans on the left, colours, palette and note below.
         grid->addWidget(box, i < 10 ? i / 2 : 5 + (i - 10) / 2, i < 10 ? i % 2 : (i - 10) % 2);
         boxes_[static_cast<size_t>(i)] = box;
@@ -68,11 +66,7 @@ TLoadHdxDlg::TLoadHdxDlg(bool patternThreadingOn, bool threadingBOn, bool treadl
     QVBoxLayout* buttons = OkCancelColumn(this);
     QPushButton* help = AddColumnButton(buttons, this, "HelpButton", "Help");
     connect(help, &QPushButton::clicked, this, &TLoadHdxDlg::HelpRequested);
-    buttons->addStretch();
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addLayout(buttons);
+    PlaceBesideButtons(this, grid, buttons);
 
     lang_ = new TMultiLang(this, QStringLiteral("loadhdx"));
     lang_->AfterLanguageChanged = [this] { ApplyKeyCaptions(); };
@@ -122,8 +116,7 @@ void TLoadHdxDlg::ResetRemembered() {
 }
 
 void TLoadHdxDlg::done(int result) {
-    for (int i = 0; i < BoxCount; ++i)
-        remembered[static_cast<size_t>(i)] = boxes_[static_cast<size_t>(i)]->isChecked();
+    StoreCheckMarks(boxes_, remembered);
     QDialog::done(result);
 }
 

@@ -3,38 +3,20 @@
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "files/ui/filecommandtexts.h"
 #include "settings/ui/multilang.h"
 #include "ui/dialogbuttons.h"
+#include "ui/dialogparts.h"
 
 namespace hm {
 
 namespace {
 
 bool rememberedDefaultPalette = false;
-
-QSpinBox* MakeSpin(QWidget* parent, const char* name, int low, int high, int value) {
-    auto* s = new QSpinBox(parent);
-    s->setObjectName(QString::fromLatin1(name));
-    s->setRange(low, high);
-    s->setValue(std::clamp(value, low, high));
-    return s;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, QWidget* buddy) {
-    auto* l = new QLabel(QString::fromLatin1(text), parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setBuddy(buddy);
-    return l;
-}
 
 } // namespace
 
@@ -46,42 +28,31 @@ TNewPatternDlg::TNewPatternDlg(int savedShafts, bool savedSinkingShed, QWidget* 
     setModal(true);
 
     auto* sizeForm = new QFormLayout;
-    ends_ = MakeSpin(this, "EndsEdit", 2, 4800, 1200);
-    picks_ = MakeSpin(this, "PicksEdit", 2, 4800, 1200);
-    sizeForm->addRow(MakeLabel(this, "EndsLabel", "Ends:", ends_), ends_);
-    sizeForm->addRow(MakeLabel(this, "PicksLabel", "Picks:", picks_), picks_);
+    ends_ = MakeSpin(this, "EndsEdit", {2, 4800}, 1200);
+    picks_ = MakeSpin(this, "PicksEdit", {2, 4800}, 1200);
+    AddLabelledRow(sizeForm, "EndsLabel", "Ends:", ends_);
+    AddLabelledRow(sizeForm, "PicksLabel", "Picks:", picks_);
 
     shaftsGroup_ = new QGroupBox(QStringLiteral("Pattern Threading"), this);
     shaftsGroup_->setObjectName(QStringLiteral("ShaftsGroup"));
     auto* shaftsForm = new QFormLayout(shaftsGroup_);
-    shafts_ = MakeSpin(shaftsGroup_, "ShaftsEdit", 2, 96, savedShafts);
-    shaftsForm->addRow(MakeLabel(shaftsGroup_, "ShaftsLabel", "Shafts:", shafts_), shafts_);
+    shafts_ = MakeSpin(shaftsGroup_, "ShaftsEdit", {2, 96}, savedShafts);
+    AddLabelledRow(shaftsForm, "ShaftsLabel", "Shafts:", shafts_);
 
-    auto* shed = new QGroupBox(QStringLiteral("Shed"), this);
-    shed->setObjectName(QStringLiteral("ShedGroup"));
-    auto* shedLayout = new QVBoxLayout(shed);
-    rising_ = new QRadioButton(QStringLiteral("Rising"), shed);
-    rising_->setObjectName(QStringLiteral("RisingButton"));
-    sinking_ = new QRadioButton(QStringLiteral("Sinking"), shed);
-    sinking_->setObjectName(QStringLiteral("SinkingButton"));
-    shedLayout->addWidget(rising_);
-    shedLayout->addWidget(sinking_);
+    QGroupBox* shed = MakeRadioGroup(this, "ShedGroup", "Shed");
+    rising_ = AddRadio(shed, "RisingButton", "Rising");
+    sinking_ = AddRadio(shed, "SinkingButton", "Sinking");
     (savedSinkingShed ? sinking_ : rising_)->setChecked(true);
 
-    defaultPalette_ = new QCheckBox(QStringLiteral("Use default Color Palette"), this);
-    defaultPalette_->setObjectName(QStringLiteral("DefaultPaletteBox"));
-    defaultPalette_->setChecked(rememberedDefaultPalette);
+    defaultPalette_ =
+        MakeBox(this, "DefaultPaletteBox", "Use default Color Palette", rememberedDefaultPalette);
 
     auto* fields = new QVBoxLayout;
     fields->addLayout(sizeForm);
     fields->addWidget(shaftsGroup_);
     fields->addWidget(shed);
     fields->addWidget(defaultPalette_);
-    QVBoxLayout* buttons = OkCancelColumn(this);
-    buttons->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addLayout(buttons);
+    PlaceBesideButtons(this, fields, OkCancelColumn(this));
 
     lang_ = new TMultiLang(this, QStringLiteral("newpattern"));
     lang_->AfterLanguageChanged = [this] { ApplyKeyCaptions(); };

@@ -6,8 +6,7 @@
 #include <QDialog>
 #include <functional>
 
-class QLabel;
-class QSpinBox;
+#include "ui/numberfields.h"
 
 namespace hm {
 
@@ -28,10 +27,7 @@ class TDlgExpand : public QDialog {
   private:
     void ApplyKeyCaptions();
 
-    QLabel* endsLabel_ = nullptr;
-    QLabel* picksLabel_ = nullptr;
-    QSpinBox* ends_ = nullptr;
-    QSpinBox* picks_ = nullptr;
+    NumberFields fields_;
     TMultiLang* lang_ = nullptr;
 };
 

@@ -2,8 +2,6 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -11,6 +9,7 @@
 #include "settings/messages.h"
 #include "settings/ui/multilang.h"
 #include "ui/dialogbuttons.h"
+#include "ui/dialogparts.h"
 
 namespace hm {
 
@@ -30,23 +29,15 @@ TInsDelDlg::TInsDelDlg(InsertDeleteKind kind, const Draft& d, QWidget* parent)
     auto* fields = new QVBoxLayout;
     fields->addLayout(fields_.layout);
     for (size_t i = 0; i < boxes_.size(); ++i) {
-        boxes_[i] = new QCheckBox(this);
-        boxes_[i]->setObjectName(QString::fromLatin1(BoxNames[i]));
-        boxes_[i]->setChecked(true);
+        boxes_[i] = MakeBox(this, BoxNames[i], "", true);
         fields->addWidget(boxes_[i]);
     }
     boxes_[0]->setEnabled(setup_.patternBoxEnabled);
     boxes_[2]->setEnabled(setup_.groupBBoxEnabled);
 
     QVBoxLayout* buttons = OkCancelColumn(this);
-    QPushButton* preview = AddColumnButton(buttons, this, "PreviewBtn", "Preview");
-    connect(preview, &QPushButton::clicked, this, [this] {
-        if (PreviewClicked) PreviewClicked();
-    });
-    buttons->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addLayout(buttons);
+    AddPreviewButton(buttons, this, "PreviewBtn", PreviewClicked);
+    PlaceBesideButtons(this, fields, buttons);
 
     auto* lang = new TMultiLang(this, QStringLiteral("insertdelete"));
     lang->AfterLanguageChanged = [this] { ApplyKeyCaptions(); };

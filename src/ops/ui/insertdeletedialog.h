@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "ops/structurecommands.h"
-#include "ops/ui/numberfields.h"
+#include "ui/numberfields.h"
 
 class QCheckBox;
 

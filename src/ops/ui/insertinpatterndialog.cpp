@@ -2,9 +2,6 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -14,6 +11,7 @@
 #include "settings/messages.h"
 #include "settings/ui/multilang.h"
 #include "ui/dialogbuttons.h"
+#include "ui/dialogparts.h"
 
 namespace hm {
 
@@ -22,39 +20,21 @@ TInsdlgcd::TInsdlgcd(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TInsdlgcd"));
     setModal(true);
 
-    interval_ = new QSpinBox(this);
-    interval_->setObjectName(QStringLiteral("IntervalEdit"));
-    interval_->setRange(1, MaxInsertInterval);
-    interval_->setValue(1);
-    auto* label = new QLabel(QStringLiteral("Interval:"), this);
-    label->setObjectName(QStringLiteral("IntervalLabel"));
-    label->setBuddy(interval_);
+    interval_ = MakeSpin(this, "IntervalEdit", {1, MaxInsertInterval}, 1);
     auto* intervalRow = new QFormLayout;
-    intervalRow->addRow(label, interval_);
+    AddLabelledRow(intervalRow, "IntervalLabel", "Interval:", interval_);
 
-    auto* from = new QGroupBox(QStringLiteral("Insert from"), this);
-    from->setObjectName(QStringLiteral("Thtrgroup"));
-    endOne_ = new QRadioButton(QStringLiteral("End #1"), from);
-    endOne_->setObjectName(QStringLiteral("EndOneButton"));
-    auto* afterInterval = new QRadioButton(QStringLiteral("After interval"), from);
-    afterInterval->setObjectName(QStringLiteral("AfterIntervalButton"));
+    QGroupBox* from = MakeRadioGroup(this, "Thtrgroup", "Insert from");
+    endOne_ = AddRadio(from, "EndOneButton", "End #1");
+    AddRadio(from, "AfterIntervalButton", "After interval");
     endOne_->setChecked(true);
-    auto* fromLayout = new QVBoxLayout(from);
-    fromLayout->addWidget(endOne_);
-    fromLayout->addWidget(afterInterval);
 
     auto* fields = new QVBoxLayout;
     fields->addLayout(intervalRow);
     fields->addWidget(from);
     QVBoxLayout* buttons = OkCancelColumn(this);
-    QPushButton* preview = AddColumnButton(buttons, this, "PreviewButton", "Preview");
-    connect(preview, &QPushButton::clicked, this, [this] {
-        if (OnPreview) OnPreview();
-    });
-    buttons->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addLayout(buttons);
+    AddPreviewButton(buttons, this, "PreviewButton", OnPreview);
+    PlaceBesideButtons(this, fields, buttons);
 
     lang_ = new TMultiLang(this, QStringLiteral("insertinpattern"));
     lang_->AfterLanguageChanged = [this] { ApplyKeyCaptions(); };

@@ -4,25 +4,14 @@
 // The caller gives the caption, the labels and the ranges; the fields start
 // with the remembered numbers, and the first one has the focus.
 
-#include <QDialog>
-
-#include "ops/structurecommands.h"
-#include "ops/ui/numberfields.h"
+#include "ops/ui/numberpairbase.h"
 
 namespace hm {
 
-class TDlgNum2 : public QDialog {
+class TDlgNum2 : public NumberPairDialogBase {
     Q_OBJECT
   public:
     TDlgNum2(const NumberPairSetup& setup, RememberedNumbers start, QWidget* parent = nullptr);
-
-    RememberedNumbers Numbers() const;
-
-  private:
-    void ApplyKeyCaptions();
-
-    NumberPairSetup setup_;
-    NumberFields fields_;
 };
 
 } // namespace hm

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -12,6 +11,7 @@
 #include "ops/ui/clipboardtexts.h"
 #include "settings/ui/multilang.h"
 #include "ui/dialogbuttons.h"
+#include "ui/dialogparts.h"
 
 namespace hm {
 
@@ -19,10 +19,9 @@ namespace {
 
 constexpr int AdvanceRange = 16;
 
-QCheckBox* MakeBox(QWidget* parent, QVBoxLayout* column, const char* name, const QString& text,
-                   bool shown) {
-    auto* box = new QCheckBox(text, parent);
-    box->setObjectName(QString::fromLatin1(name));
+QCheckBox* AddBox(QWidget* parent, QVBoxLayout* column, const char* name, const char* text,
+                  bool shown) {
+    QCheckBox* box = MakeBox(parent, name, text);
     box->setVisible(shown);
     column->addWidget(box);
     return box;
@@ -37,38 +36,24 @@ TPasteSpecialDlg::TPasteSpecialDlg(const PasteSpecialFields& fields, QWidget* pa
     setWindowTitle(QStringLiteral("Paste Special"));
     setModal(true);
 
-    copies_ = new QSpinBox(this);
-    copies_->setObjectName(QStringLiteral("CopiesEdit"));
-    copies_->setRange(1, MaxPasteCopies);
-    copies_->setValue(1);
-    auto* copiesLabel = new QLabel(QStringLiteral("No. of Copies:"), this);
-    copiesLabel->setObjectName(QStringLiteral("CopiesLabel"));
-    copiesLabel->setBuddy(copies_);
+    copies_ = MakeSpin(this, "CopiesEdit", {1, MaxPasteCopies}, 1);
     auto* copiesRow = new QFormLayout;
-    copiesRow->addRow(copiesLabel, copies_);
+    AddLabelledRow(copiesRow, "CopiesLabel", "No. of Copies:", copies_);
 
     auto* boxes = new QVBoxLayout;
-    fillRemaining_ =
-        MakeBox(this, boxes, "FillRemainingBox", QStringLiteral("Fill Remaining"), true);
-    insert_ = MakeBox(this, boxes, "InsertBox", QStringLiteral("Insert"), fields.insert);
-    negative_ = MakeBox(this, boxes, "NegativeBox", QStringLiteral("Negative"), fields.negative);
-    flipHorizontal_ = MakeBox(this, boxes, "FlipHorizontalBox", QStringLiteral("Flip Horizontal"),
-                              fields.flipHorizontal);
-    flipVertical_ = MakeBox(this, boxes, "FlipVerticalBox", QStringLiteral("Flip Vertical"),
-                            fields.flipVertical);
-    rotate_ = MakeBox(this, boxes, "RotateBox", QStringLiteral("Rotate 90°"), fields.rotate);
+    fillRemaining_ = AddBox(this, boxes, "FillRemainingBox", "Fill Remaining", true);
+    insert_ = AddBox(this, boxes, "InsertBox", "Insert", fields.insert);
+    negative_ = AddBox(this, boxes, "NegativeBox", "Negative", fields.negative);
+    flipHorizontal_ =
+        AddBox(this, boxes, "FlipHorizontalBox", "Flip Horizontal", fields.flipHorizontal);
+    flipVertical_ = AddBox(this, boxes, "FlipVerticalBox", "Flip Vertical", fields.flipVertical);
+    rotate_ = AddBox(this, boxes, "RotateBox", "Rotate 90°", fields.rotate);
     connect(fillRemaining_, &QCheckBox::toggled, copies_, &QWidget::setDisabled);
 
-    advance_ = new QSpinBox(this);
-    advance_->setObjectName(QStringLiteral("AdvanceEdit"));
     const int reach = std::min(fields.advanceLimit, AdvanceRange);
-    advance_->setRange(-reach, reach);
-    advance_->setValue(0);
-    advanceLabel_ = new QLabel(QStringLiteral("Advance:"), this);
-    advanceLabel_->setObjectName(QStringLiteral("AdvanceLabel"));
-    advanceLabel_->setBuddy(advance_);
+    advance_ = MakeSpin(this, "AdvanceEdit", {-reach, reach}, 0);
     auto* advanceRow = new QFormLayout;
-    advanceRow->addRow(advanceLabel_, advance_);
+    advanceLabel_ = AddLabelledRow(advanceRow, "AdvanceLabel", "Advance:", advance_);
     advance_->setVisible(fields.advance);
     advanceLabel_->setVisible(fields.advance);
 
@@ -83,11 +68,7 @@ TPasteSpecialDlg::TPasteSpecialDlg(const PasteSpecialFields& fields, QWidget* pa
     QPushButton* help = AddColumnButton(buttons, this, "HelpButton", "Help");
     connect(preview, &QPushButton::clicked, this, &TPasteSpecialDlg::PreviewRequested);
     connect(help, &QPushButton::clicked, this, &TPasteSpecialDlg::HelpRequested);
-    buttons->addStretch();
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(fieldsColumn);
-    layout->addLayout(buttons);
+    PlaceBesideButtons(this, fieldsColumn, buttons);
 
     lang_ = new TMultiLang(this, QStringLiteral("pastespecial"));
 }

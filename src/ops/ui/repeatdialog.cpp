@@ -16,6 +16,7 @@
 #include "settings/messages.h"
 #include "settings/ui/multilang.h"
 #include "ui/dialogbuttons.h"
+#include "ui/dialogparts.h"
 
 namespace hm {
 
@@ -40,24 +41,8 @@ constexpr std::array<TargetButton, 8> TargetButtons = {{
     {RepeatTarget::WeftColors, nullptr, "Weft Colors"},
 }};
 
-QSpinBox* MakeSpin(QWidget* parent, const char* name) {
-    auto* s = new QSpinBox(parent);
-    s->setObjectName(QString::fromLatin1(name));
-    s->setRange(RepeatSpinMin, RepeatSpinMax);
-    return s;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, QWidget* buddy) {
-    auto* l = new QLabel(QString::fromLatin1(text), parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setBuddy(buddy);
-    return l;
-}
-
-QCheckBox* MakeBox(QWidget* parent, const char* name, const char* text) {
-    auto* b = new QCheckBox(QString::fromLatin1(text), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
+QSpinBox* RepeatSpin(QWidget* parent, const char* name) {
+    return MakeSpin(parent, name, {RepeatSpinMin, RepeatSpinMax}, RepeatSpinMin);
 }
 
 } // namespace
@@ -79,20 +64,19 @@ void TRepForm::BuildControls() {
 
     sourceGroup_ = new QGroupBox(QStringLiteral("Repeat Source"), this);
     sourceGroup_->setObjectName(QStringLiteral("AreaBox"));
-    start_ = MakeSpin(sourceGroup_, "StartSpin");
-    end_ = MakeSpin(sourceGroup_, "EndSpin");
+    start_ = RepeatSpin(sourceGroup_, "StartSpin");
+    end_ = RepeatSpin(sourceGroup_, "EndSpin");
     auto* sourceForm = new QFormLayout(sourceGroup_);
-    sourceForm->addRow(MakeLabel(sourceGroup_, "StartLabel", "Start Position", start_), start_);
-    sourceForm->addRow(MakeLabel(sourceGroup_, "EndLabel", "End Position", end_), end_);
+    AddLabelledRow(sourceForm, "StartLabel", "Start Position", start_);
+    AddLabelledRow(sourceForm, "EndLabel", "End Position", end_);
 
     copiesGroup_ = new QGroupBox(QStringLiteral("Copies"), this);
     copiesGroup_->setObjectName(QStringLiteral("RepXBox"));
     fillRemaining_ = MakeBox(copiesGroup_, "TotalBox", "Fill Remaining");
-    copies_ = MakeSpin(copiesGroup_, "RepSpin");
-    copiesLabel_ = MakeLabel(copiesGroup_, "RepLabel", "No. of Copies", copies_);
+    copies_ = RepeatSpin(copiesGroup_, "RepSpin");
     auto* copiesForm = new QFormLayout(copiesGroup_);
     copiesForm->addRow(fillRemaining_);
-    copiesForm->addRow(copiesLabel_, copies_);
+    copiesLabel_ = AddLabelledRow(copiesForm, "RepLabel", "No. of Copies", copies_);
 
     targetGroup_ = new QGroupBox(QStringLiteral("Repeat in"), this);
     targetGroup_->setObjectName(QStringLiteral("GroupBox1"));

@@ -2,8 +2,6 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -13,6 +11,7 @@
 #include "ops/ui/clipboardtexts.h"
 #include "settings/ui/multilang.h"
 #include "ui/dialogbuttons.h"
+#include "ui/dialogparts.h"
 
 namespace hm {
 
@@ -30,19 +29,6 @@ constexpr std::array<KindButton, 4> KindButtons = {{
     {SelectionKind::WeftColors, "WeftColorsButton", "Weft Colors"},
 }};
 
-QSpinBox* MakeSpin(QWidget* parent, const char* name) {
-    auto* s = new QSpinBox(parent);
-    s->setObjectName(QString::fromLatin1(name));
-    return s;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, QWidget* buddy) {
-    auto* l = new QLabel(QString::fromLatin1(text), parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setBuddy(buddy);
-    return l;
-}
-
 } // namespace
 
 TSelectCopyDlg::TSelectCopyDlg(const SelectCopyChoice& start, int ends, int picks, QWidget* parent)
@@ -52,14 +38,10 @@ TSelectCopyDlg::TSelectCopyDlg(const SelectCopyChoice& start, int ends, int pick
     setWindowTitle(QStringLiteral("Select and Copy"));
     setModal(true);
 
-    auto* group = new QGroupBox(QStringLiteral("Select In"), this);
-    group->setObjectName(QStringLiteral("SelectInGroup"));
-    auto* groupLayout = new QVBoxLayout(group);
+    QGroupBox* group = MakeRadioGroup(this, "SelectInGroup", "Select In");
     bool chosen = false;
     for (size_t i = 0; i < KindButtons.size(); ++i) {
-        auto* b = new QRadioButton(QString::fromLatin1(KindButtons[i].caption), group);
-        b->setObjectName(QString::fromLatin1(KindButtons[i].name));
-        groupLayout->addWidget(b);
+        QRadioButton* b = AddRadio(group, KindButtons[i].name, KindButtons[i].caption);
         kinds_[i] = b;
         if (KindButtons[i].kind == start.kind) {
             b->setChecked(true);
@@ -71,11 +53,12 @@ TSelectCopyDlg::TSelectCopyDlg(const SelectCopyChoice& start, int ends, int pick
     }
     if (!chosen) kinds_[0]->setChecked(true);
 
-    from_ = MakeSpin(this, "FromEdit");
-    to_ = MakeSpin(this, "ToEdit");
+    // KindChanged sets the ranges.
+    from_ = MakeSpin(this, "FromEdit", {1, 1}, 1);
+    to_ = MakeSpin(this, "ToEdit", {1, 1}, 1);
     auto* numbers = new QFormLayout;
-    numbers->addRow(MakeLabel(this, "FromLabel", "From:", from_), from_);
-    numbers->addRow(MakeLabel(this, "ToLabel", "To:", to_), to_);
+    AddLabelledRow(numbers, "FromLabel", "From:", from_);
+    AddLabelledRow(numbers, "ToLabel", "To:", to_);
     KindChanged();
     from_->setValue(start.from);
     to_->setValue(start.to);
@@ -88,11 +71,7 @@ TSelectCopyDlg::TSelectCopyDlg(const SelectCopyChoice& start, int ends, int pick
     fields->addWidget(group);
     fields->addLayout(numbers);
     fields->addStretch();
-    QVBoxLayout* buttons = OkCancelColumn(this);
-    buttons->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addLayout(buttons);
+    PlaceBesideButtons(this, fields, OkCancelColumn(this));
 
     lang_ = new TMultiLang(this, QStringLiteral("selectcopy"));
 }

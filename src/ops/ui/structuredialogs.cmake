@@ -6,10 +6,10 @@ list(APPEND HM_UI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/editsession.h
     ${CMAKE_CURRENT_LIST_DIR}/structuredialogtexts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/structuredialogtexts.h
-    ${CMAKE_CURRENT_LIST_DIR}/numberfields.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/numberfields.h
     ${CMAKE_CURRENT_LIST_DIR}/insertdeletedialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/insertdeletedialog.h
+    ${CMAKE_CURRENT_LIST_DIR}/numberpairbase.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/numberpairbase.h
     ${CMAKE_CURRENT_LIST_DIR}/numberpairdialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/numberpairdialog.h
     ${CMAKE_CURRENT_LIST_DIR}/switchdialog.cpp

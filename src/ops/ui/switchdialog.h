@@ -3,33 +3,23 @@
 // "Switch", which leaves the dialog open with the focus on the second field;
 // "Close" ends it. It opens horizontally centred on the screen.
 
-#include <QDialog>
 #include <functional>
 
-#include "ops/structurecommands.h"
-#include "ops/ui/numberfields.h"
+#include "ops/ui/numberpairbase.h"
 
 namespace hm {
 
-class TDlgFlo2 : public QDialog {
+class TDlgFlo2 : public NumberPairDialogBase {
     Q_OBJECT
   public:
     // The fields start with the remembered numbers.
     TDlgFlo2(const NumberPairSetup& setup, RememberedNumbers start, QWidget* parent = nullptr);
-
-    RememberedNumbers Numbers() const;
 
     // Runs at each press of "Switch" with the numbers as they stand.
     std::function<void(RememberedNumbers)> SwitchClicked;
 
   protected:
     void showEvent(QShowEvent* event) override;
-
-  private:
-    void ApplyKeyCaptions();
-
-    NumberPairSetup setup_;
-    NumberFields fields_;
 };
 
 } // namespace hm

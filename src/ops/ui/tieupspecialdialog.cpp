@@ -1,12 +1,12 @@
 #include "ops/ui/tieupspecialdialog.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "ops/ui/structuredialogtexts.h"
 #include "settings/ui/multilang.h"
 #include "ui/dialogbuttons.h"
+#include "ui/dialogparts.h"
 
 namespace hm {
 
@@ -17,19 +17,17 @@ TTieupDlg::TTieupDlg(const TieupSpecialChoice& start, QWidget* parent) : QDialog
     setModal(true);
 
     auto* boxes = new QVBoxLayout;
-    auto box = [&](const char* name, const QString& text, bool checked) {
-        auto* b = new QCheckBox(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setChecked(checked);
+    auto box = [&](const char* name, const char* text, bool checked) {
+        QCheckBox* b = MakeBox(this, name, text, checked);
         boxes->addWidget(b);
         return b;
     };
-    twill1_ = box("Twill1Box", QStringLiteral("Make Twill from Shaft 1"), start.twill1);
-    twill2_ = box("Twill2Box", QStringLiteral("Make Twill from Shaft 1 and Treadle 1"),
-                  start.twill2 && !start.twill1);
-    flipH_ = box("FlipHBox", QStringLiteral("Flip Horizontal"), start.flipH);
-    flipV_ = box("FlipVBox", QStringLiteral("Flip Vertical"), start.flipV);
-    rotate_ = box("RotateBox", QStringLiteral("Rotate 90°"), start.rotate);
+    twill1_ = box("Twill1Box", "Make Twill from Shaft 1", start.twill1);
+    twill2_ =
+        box("Twill2Box", "Make Twill from Shaft 1 and Treadle 1", start.twill2 && !start.twill1);
+    flipH_ = box("FlipHBox", "Flip Horizontal", start.flipH);
+    flipV_ = box("FlipVBox", "Flip Vertical", start.flipV);
+    rotate_ = box("RotateBox", "Rotate 90°", start.rotate);
     connect(twill1_, &QCheckBox::toggled, this, [this](bool on) {
         if (on) twill2_->setChecked(false);
     });
@@ -37,11 +35,7 @@ TTieupDlg::TTieupDlg(const TieupSpecialChoice& start, QWidget* parent) : QDialog
         if (on) twill1_->setChecked(false);
     });
 
-    QVBoxLayout* buttons = OkCancelColumn(this);
-    buttons->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(boxes);
-    layout->addLayout(buttons);
+    PlaceBesideButtons(this, boxes, OkCancelColumn(this));
 
     new TMultiLang(this, QStringLiteral("tieupspecial"));
 }

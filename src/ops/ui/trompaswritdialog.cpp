@@ -1,14 +1,13 @@
 #include "ops/ui/trompaswritdialog.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "ops/ui/structuredialogtexts.h"
 #include "settings/ui/multilang.h"
 #include "ui/dialogbuttons.h"
+#include "ui/dialogparts.h"
 
 namespace hm {
 
@@ -28,27 +27,18 @@ Ttrompaswdlg::Ttrompaswdlg(const Draft& d, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Tromp as Writ"));
     setModal(true);
 
-    auto* group = new QGroupBox(QStringLiteral("Copy"), this);
-    group->setObjectName(QStringLiteral("CopyGroup"));
-    auto* groupLayout = new QVBoxLayout(group);
+    QGroupBox* group = MakeRadioGroup(this, "CopyGroup", "Copy");
     for (int i = 0; i < TrompKinds; ++i) {
-        auto* b = new QRadioButton(QString::fromLatin1(KindTexts[static_cast<size_t>(i)]), group);
-        b->setObjectName(QStringLiteral("KindButton%1").arg(i + 1));
+        const QByteArray name = "KindButton" + QByteArray::number(i + 1);
+        QRadioButton* b = AddRadio(group, name.constData(), KindTexts[static_cast<size_t>(i)]);
         b->setEnabled(TrompKindEnabled(d, static_cast<TrompKind>(i + 1)));
-        groupLayout->addWidget(b);
         kinds_[static_cast<size_t>(i)] = b;
     }
     kinds_[0]->setChecked(true);
 
     QVBoxLayout* buttons = OkCancelColumn(this);
-    QPushButton* preview = AddColumnButton(buttons, this, "PreviewBtn", "Preview");
-    connect(preview, &QPushButton::clicked, this, [this] {
-        if (PreviewClicked) PreviewClicked();
-    });
-    buttons->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(group);
-    layout->addLayout(buttons);
+    AddPreviewButton(buttons, this, "PreviewBtn", PreviewClicked);
+    PlaceBesideButtons(this, group, buttons);
 
     new TMultiLang(this, QStringLiteral("trompaswrit"));
 }

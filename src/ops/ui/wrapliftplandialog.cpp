@@ -2,9 +2,6 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -12,6 +9,7 @@
 #include "ops/ui/structuredialogtexts.h"
 #include "settings/ui/multilang.h"
 #include "ui/dialogbuttons.h"
+#include "ui/dialogparts.h"
 
 namespace hm {
 
@@ -22,40 +20,22 @@ TWrapLiftDlg::TWrapLiftDlg(NumberRange steps, bool itemTextsExchanged, QWidget* 
     setWindowTitle(QStringLiteral("Wrap Liftplan"));
     setModal(true);
 
-    auto* group = new QGroupBox(QStringLiteral("Wrap"), this);
-    group->setObjectName(QStringLiteral("LRGroup"));
-    auto* groupLayout = new QVBoxLayout(group);
+    QGroupBox* group = MakeRadioGroup(this, "LRGroup", "Wrap");
     // Named for shaft 1 at the bottom, where the first item shifts to the right.
-    first_ = new QRadioButton(QStringLiteral("Right"), group);
-    first_->setObjectName(QStringLiteral("RightButton"));
-    second_ = new QRadioButton(QStringLiteral("Left"), group);
-    second_->setObjectName(QStringLiteral("LeftButton"));
-    groupLayout->addWidget(first_);
-    groupLayout->addWidget(second_);
+    first_ = AddRadio(group, "RightButton", "Right");
+    second_ = AddRadio(group, "LeftButton", "Left");
     first_->setChecked(true);
 
-    steps_ = new QSpinBox(this);
-    steps_->setObjectName(QStringLiteral("StepsSpin"));
-    steps_->setRange(steps.min, steps.max);
-    steps_->setValue(steps.min);
-    auto* label = new QLabel(QStringLiteral("Steps:"), this);
-    label->setObjectName(QStringLiteral("StepsLabel"));
-    label->setBuddy(steps_);
+    steps_ = MakeSpin(this, "StepsSpin", steps, steps.min);
     auto* stepsForm = new QFormLayout;
-    stepsForm->addRow(label, steps_);
+    AddLabelledRow(stepsForm, "StepsLabel", "Steps:", steps_);
 
     auto* fields = new QVBoxLayout;
     fields->addWidget(group);
     fields->addLayout(stepsForm);
     QVBoxLayout* buttons = OkCancelColumn(this);
-    QPushButton* preview = AddColumnButton(buttons, this, "PreviewBtn", "Preview");
-    connect(preview, &QPushButton::clicked, this, [this] {
-        if (PreviewClicked) PreviewClicked();
-    });
-    buttons->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addLayout(buttons);
+    AddPreviewButton(buttons, this, "PreviewBtn", PreviewClicked);
+    PlaceBesideButtons(this, fields, buttons);
 
     auto* lang = new TMultiLang(this, QStringLiteral("wrapliftplan"));
     lang->AfterLanguageChanged = [this] { ExchangeItemTexts(); };

@@ -1,66 +1,61 @@
 #include "output/ui/draftrangefields.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <algorithm>
+#include <array>
 
 #include "settings/messages.h"
+#include "settings/ui/multilang.h"
+#include "ui/dialogbuttons.h"
+#include "ui/dialogparts.h"
 
 namespace hm {
 
-QSpinBox* MakeOutputSpin(QWidget* parent, const char* name, const NumberRange& limits, int value) {
-    auto* s = new QSpinBox(parent);
-    s->setObjectName(QString::fromLatin1(name));
-    s->setRange(limits.min, std::max(limits.min, limits.max));
-    s->setValue(std::clamp(value, s->minimum(), s->maximum()));
-    return s;
+namespace {
+
+// One side of the range in `grid`: the From, the count and the To rows, the
+// labels in `column` and the fields beside them.
+void AddRangeRows(QGridLayout* grid, int column, const std::array<QLabel*, 3>& labels,
+                  const std::array<QWidget*, 3>& fields) {
+    for (int row = 0; row < 3; ++row) {
+        grid->addWidget(labels[static_cast<size_t>(row)], row, column);
+        grid->addWidget(fields[static_cast<size_t>(row)], row, column + 1);
+    }
 }
 
-QLabel* MakeOutputLabel(QWidget* parent, const char* name, const char* text, QWidget* buddy) {
-    auto* l = new QLabel(QString::fromUtf8(text), parent);
-    l->setObjectName(QString::fromLatin1(name));
-    if (buddy) l->setBuddy(buddy);
-    return l;
-}
+} // namespace
 
-QCheckBox* MakeOutputBox(QWidget* parent, const char* name, const char* text, bool checked) {
-    auto* b = new QCheckBox(QString::fromUtf8(text), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setChecked(checked);
-    return b;
-}
-
-DraftRangeFields::DraftRangeFields(QWidget* dialog, const DraftRangeLimits& limits,
-                                   const DraftRange& start, const DraftFill& fill) {
-    fromEnd_ = MakeOutputSpin(dialog, "Fromendspin", limits.fromEnd, start.fromEnd);
-    ends_ = MakeOutputSpin(dialog, "endspin", limits.ends, start.ends);
-    toEnd_ = MakeOutputLabel(dialog, "ToEndValue", "");
-    fromPick_ = MakeOutputSpin(dialog, "Frompickspin", limits.fromPick, start.fromPick);
-    picks_ = MakeOutputSpin(dialog, "pickspin", limits.picks, start.picks);
-    toPick_ = MakeOutputLabel(dialog, "ToPickValue", "");
+DraftRangeFields::DraftRangeFields(QDialog* dialog, const DraftRangeLimits& limits,
+                                   const DraftRange& start, const DraftFill& fill)
+    : dialog_(dialog) {
+    fromEnd_ = MakeSpin(dialog, "Fromendspin", limits.fromEnd, start.fromEnd);
+    ends_ = MakeSpin(dialog, "endspin", limits.ends, start.ends);
+    toEnd_ = MakeLabel(dialog, "ToEndValue", "");
+    fromPick_ = MakeSpin(dialog, "Frompickspin", limits.fromPick, start.fromPick);
+    picks_ = MakeSpin(dialog, "pickspin", limits.picks, start.picks);
+    toPick_ = MakeLabel(dialog, "ToPickValue", "");
 
     range_ = new QGridLayout;
-    range_->addWidget(MakeOutputLabel(dialog, "FromEndLabel", "From End:", fromEnd_), 0, 0);
-    range_->addWidget(fromEnd_, 0, 1);
-    range_->addWidget(MakeOutputLabel(dialog, "EndsLabel", "No. of Ends:", ends_), 1, 0);
-    range_->addWidget(ends_, 1, 1);
-    range_->addWidget(MakeOutputLabel(dialog, "ToEndLabel", "To End:"), 2, 0);
-    range_->addWidget(toEnd_, 2, 1);
+    AddRangeRows(range_, 0,
+                 {MakeLabel(dialog, "FromEndLabel", "From End:", fromEnd_),
+                  MakeLabel(dialog, "EndsLabel", "No. of Ends:", ends_),
+                  MakeLabel(dialog, "ToEndLabel", "To End:")},
+                 {fromEnd_, ends_, toEnd_});
     range_->setColumnMinimumWidth(2, 16);
-    range_->addWidget(MakeOutputLabel(dialog, "FromPickLabel", "From Pick:", fromPick_), 0, 3);
-    range_->addWidget(fromPick_, 0, 4);
-    range_->addWidget(MakeOutputLabel(dialog, "PicksLabel", "No. of Picks:", picks_), 1, 3);
-    range_->addWidget(picks_, 1, 4);
-    range_->addWidget(MakeOutputLabel(dialog, "ToPickLabel", "To Pick:"), 2, 3);
-    range_->addWidget(toPick_, 2, 4);
+    AddRangeRows(range_, 3,
+                 {MakeLabel(dialog, "FromPickLabel", "From Pick:", fromPick_),
+                  MakeLabel(dialog, "PicksLabel", "No. of Picks:", picks_),
+                  MakeLabel(dialog, "ToPickLabel", "To Pick:")},
+                 {fromPick_, picks_, toPick_});
 
-    fillThreading_ = MakeOutputBox(dialog, "FillAbox", "Fill Threading", fill.threading);
-    fillTieup_ = MakeOutputBox(dialog, "FillBbox", "Fill Tie-up", fill.tieup);
-    fillTreadling_ = MakeOutputBox(dialog, "FillCbox", "Fill Liftplan", fill.treadling);
-    fillDrawdown_ = MakeOutputBox(dialog, "FillDbox", "Fill Drawdown", fill.drawdown);
+    fillThreading_ = MakeBox(dialog, "FillAbox", "Fill Threading", fill.threading);
+    fillTieup_ = MakeBox(dialog, "FillBbox", "Fill Tie-up", fill.tieup);
+    fillTreadling_ = MakeBox(dialog, "FillCbox", "Fill Liftplan", fill.treadling);
+    fillDrawdown_ = MakeBox(dialog, "FillDbox", "Fill Drawdown", fill.drawdown);
     boxes_ = new QVBoxLayout;
     for (QCheckBox* b : {fillThreading_, fillTieup_, fillTreadling_, fillDrawdown_})
         boxes_->addWidget(b);
@@ -68,6 +63,20 @@ DraftRangeFields::DraftRangeFields(QWidget* dialog, const DraftRangeLimits& limi
     for (QSpinBox* s : {fromEnd_, ends_, fromPick_, picks_})
         QObject::connect(s, &QSpinBox::valueChanged, dialog, [this] { ShowToValues(); });
     ShowToValues();
+    ApplyKeyCaptions();
+}
+
+void DraftRangeFields::LayOutAndTranslate(const char* table, QLayout* extraRow) {
+    auto* left = new QVBoxLayout;
+    left->addLayout(range_);
+    left->addSpacing(8);
+    left->addLayout(boxes_);
+    if (extraRow) left->addLayout(extraRow);
+    left->addStretch();
+    PlaceBesideButtons(dialog_, left, OkCancelColumn(dialog_));
+
+    auto* lang = new TMultiLang(dialog_, QString::fromLatin1(table));
+    lang->AfterLanguageChanged = [this] { ApplyKeyCaptions(); };
     ApplyKeyCaptions();
 }
 

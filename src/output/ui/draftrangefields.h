@@ -1,23 +1,24 @@
 #pragma once
 // The fields that "Print Draft" and "Save Draft as PNG-image" share: From End,
 // No. of Ends and the To End they give, the same for picks, and the four Fill
-// boxes. The widgets are children of the dialog and carry the names its
-// translation table uses.
+// boxes, and the dialog's layout around them with OK and Cancel. The widgets
+// are children of the dialog and carry the names its translation table uses.
 
 #include "output/draftpicture.h"
 
 class QCheckBox;
+class QDialog;
 class QGridLayout;
 class QLabel;
+class QLayout;
 class QSpinBox;
 class QVBoxLayout;
-class QWidget;
 
 namespace hm {
 
 class DraftRangeFields {
   public:
-    DraftRangeFields(QWidget* dialog, const DraftRangeLimits& limits, const DraftRange& start,
+    DraftRangeFields(QDialog* dialog, const DraftRangeLimits& limits, const DraftRange& start,
                      const DraftFill& fill);
 
     // The spin fields with their labels, ends left and picks right.
@@ -25,14 +26,20 @@ class DraftRangeFields {
     // The Fill boxes one below the other; a dialog adds its own boxes after them.
     QVBoxLayout* boxLayout() const { return boxes_; }
 
+    // Lays the dialog out (the spin fields, the boxes, then `extraRow` if given,
+    // beside OK and Cancel) and translates it by its `table`. Called last, once
+    // the dialog's own widgets exist.
+    void LayOutAndTranslate(const char* table, QLayout* extraRow = nullptr);
+
     DraftRange Range() const;
     DraftFill Fill() const;
 
+  private:
+    void ShowToValues();
     // The liftplan box reads "@filltr"; called again after a language change.
     void ApplyKeyCaptions();
 
-  private:
-    void ShowToValues();
+    QDialog* dialog_;
 
     QSpinBox* fromEnd_ = nullptr;
     QSpinBox* ends_ = nullptr;
@@ -47,12 +54,5 @@ class DraftRangeFields {
     QGridLayout* range_ = nullptr;
     QVBoxLayout* boxes_ = nullptr;
 };
-
-// A named spin field within its limits, showing the value clamped into them.
-QSpinBox* MakeOutputSpin(QWidget* parent, const char* name, const NumberRange& limits, int value);
-// A named label with its English text, labelling `buddy`.
-QLabel* MakeOutputLabel(QWidget* parent, const char* name, const char* text,
-                        QWidget* buddy = nullptr);
-QCheckBox* MakeOutputBox(QWidget* parent, const char* name, const char* text, bool checked);
 
 } // namespace hm

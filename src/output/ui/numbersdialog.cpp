@@ -1,12 +1,10 @@
 #include "output/ui/numbersdialog.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "output/ui/draftrangefields.h"
 #include "settings/ui/multilang.h"
 #include "ui/dialogbuttons.h"
 
@@ -36,38 +34,28 @@ TNumbersDlg::TNumbersDlg(const NumbersDialogFields& fields, QWidget* parent) : Q
     setWindowTitle(fields.caption);
     setModal(true);
 
-    first_ = MakeOutputSpin(this, "SpinEdit1", fields.firstLimits, fields.first);
-    second_ = MakeOutputSpin(this, "SpinEdit2", fields.secondLimits, fields.second);
-    auto* label1 = MakeOutputLabel(this, "Label1", "", first_);
-    auto* label2 = MakeOutputLabel(this, "Label2", "", second_);
-    label1->setText(fields.firstLabel);
-    label2->setText(fields.secondLabel);
-    auto* form = new QFormLayout;
-    form->addRow(label1, first_);
-    form->addRow(label2, second_);
-
+    fields_ = NumberFields::Make(this, fields.firstLimits, fields.secondLimits, fields.first,
+                                 fields.second);
+    fields_.label1->setText(fields.firstLabel);
+    fields_.label2->setText(fields.secondLabel);
     auto* left = new QVBoxLayout;
-    left->addLayout(form);
+    left->addLayout(fields_.layout);
     left->addStretch();
-    QVBoxLayout* buttons = OkCancelColumn(this);
-    buttons->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addLayout(buttons);
+    PlaceBesideButtons(this, left, OkCancelColumn(this));
 
     new TMultiLang(this, QStringLiteral("numbers"));
     // Wide enough for the caption, which names the command.
     setMinimumWidth(fontMetrics().horizontalAdvance(fields.caption) + 96);
-    first_->setFocus();
-    first_->selectAll();
+    fields_.spin1->setFocus();
+    fields_.spin1->selectAll();
 }
 
 int TNumbersDlg::First() const {
-    return first_->value();
+    return fields_.spin1->value();
 }
 
 int TNumbersDlg::Second() const {
-    return second_->value();
+    return fields_.spin2->value();
 }
 
 } // namespace hm

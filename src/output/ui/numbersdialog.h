@@ -6,9 +6,7 @@
 #include <QDialog>
 
 #include "output/draftpicture.h"
-
-class QLabel;
-class QSpinBox;
+#include "ui/numberfields.h"
 
 namespace hm {
 
@@ -31,8 +29,7 @@ class TNumbersDlg : public QDialog {
     int Second() const;
 
   private:
-    QSpinBox* first_ = nullptr;
-    QSpinBox* second_ = nullptr;
+    NumberFields fields_;
 };
 
 } // namespace hm

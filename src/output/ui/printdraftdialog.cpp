@@ -1,12 +1,9 @@
 #include "output/ui/printdraftdialog.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "settings/ui/multilang.h"
-#include "ui/dialogbuttons.h"
+#include "ui/dialogparts.h"
 
 namespace hm {
 
@@ -17,23 +14,9 @@ TPdraftDlg::TPdraftDlg(const PrintDraftChoice& start, const DraftRangeLimits& li
     setWindowTitle(QStringLiteral("Print Draft"));
     setModal(true);
 
-    printNote_ = MakeOutputBox(this, "PrintNoteBox", "Print Note below the image", start.printNote);
+    printNote_ = MakeBox(this, "PrintNoteBox", "Print Note below the image", start.printNote);
     fields_.boxLayout()->addWidget(printNote_);
-
-    auto* left = new QVBoxLayout;
-    left->addLayout(fields_.rangeLayout());
-    left->addSpacing(8);
-    left->addLayout(fields_.boxLayout());
-    left->addStretch();
-    QVBoxLayout* buttons = OkCancelColumn(this);
-    buttons->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addLayout(buttons);
-
-    auto* lang = new TMultiLang(this, QStringLiteral("printdraft"));
-    lang->AfterLanguageChanged = [this] { fields_.ApplyKeyCaptions(); };
-    fields_.ApplyKeyCaptions();
+    fields_.LayOutAndTranslate("printdraft");
 }
 
 PrintDraftChoice TPdraftDlg::Choice() const {

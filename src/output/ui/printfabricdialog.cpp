@@ -2,15 +2,14 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "output/ui/draftrangefields.h"
 #include "settings/ui/multilang.h"
 #include "ui/dialogbuttons.h"
+#include "ui/dialogparts.h"
 
 namespace hm {
 
@@ -19,23 +18,15 @@ TPfabDlg::TPfabDlg(const PrintFabricDialogStart& start, QWidget* parent) : QDial
     setWindowTitle(QStringLiteral("Print Fabric"));
     setModal(true);
 
-    ends_ = MakeOutputSpin(this, "endspin", start.ends, start.choice.ends);
-    picks_ = MakeOutputSpin(this, "pickspin", start.picks, start.choice.picks);
-    endsLabel_ = MakeOutputLabel(this, "EndsLabel", "Ends:", ends_);
-    picksLabel_ = MakeOutputLabel(this, "PicksLabel", "Picks:", picks_);
+    ends_ = MakeSpin(this, "endspin", start.ends, start.choice.ends);
+    picks_ = MakeSpin(this, "pickspin", start.picks, start.choice.picks);
     auto* counts = new QFormLayout;
-    counts->addRow(endsLabel_, ends_);
-    counts->addRow(picksLabel_, picks_);
+    endsLabel_ = AddLabelledRow(counts, "EndsLabel", "Ends:", ends_);
+    picksLabel_ = AddLabelledRow(counts, "PicksLabel", "Picks:", picks_);
 
-    auto* group = new QGroupBox(QStringLiteral("Fabric"), this);
-    group->setObjectName(QStringLiteral("fabgroup"));
-    auto* groupLayout = new QVBoxLayout(group);
-    selectSize_ = new QRadioButton(QStringLiteral("Select Size"), group);
-    selectSize_->setObjectName(QStringLiteral("SelectSizeButton"));
-    trueSize_ = new QRadioButton(QStringLiteral("True Size"), group);
-    trueSize_->setObjectName(QStringLiteral("TrueSizeButton"));
-    groupLayout->addWidget(selectSize_);
-    groupLayout->addWidget(trueSize_);
+    QGroupBox* group = MakeRadioGroup(this, "fabgroup", "Fabric");
+    selectSize_ = AddRadio(group, "SelectSizeButton", "Select Size");
+    trueSize_ = AddRadio(group, "TrueSizeButton", "True Size");
     (start.choice.size == FabricPrintSize::TrueSize ? trueSize_ : selectSize_)->setChecked(true);
     connect(trueSize_, &QRadioButton::toggled, this, [this] { FollowSizeChoice(); });
 
@@ -43,11 +34,7 @@ TPfabDlg::TPfabDlg(const PrintFabricDialogStart& start, QWidget* parent) : QDial
     left->addLayout(counts);
     left->addWidget(group);
     left->addStretch();
-    QVBoxLayout* buttons = OkCancelColumn(this);
-    buttons->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addLayout(buttons);
+    PlaceBesideButtons(this, left, OkCancelColumn(this));
 
     new TMultiLang(this, QStringLiteral("printfabric"));
     FollowSizeChoice();

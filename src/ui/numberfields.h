@@ -1,7 +1,8 @@
 #pragma once
-// The two number fields that the insert/delete, number-pair and switch dialogs
-// share: label Label1 with spin field SpinEdit1 over label Label2 with spin
-// field SpinEdit2. The labels take their texts from translation keys.
+// Two labelled number fields, one below the other: label Label1 with spin field
+// SpinEdit1 over label Label2 with spin field SpinEdit2, as the insert/delete,
+// number-pair, switch, expand and numbers dialogs show them. The labels start
+// empty; their texts come from translation keys or from the caller.
 
 #include "model/numberrange.h"
 
