@@ -124,7 +124,7 @@ void DraftPicture::Paint(Canvas& canvas, const DraftFill& fill, QRgb gridColour,
     for (int j = 1; j <= l.visiblePicks; ++j) p.PaintWeftBarCell(j);
     if (fill.threading && !marksAsNumbers)
         for (ViewArea a : kThreadings)
-            for (int i = 1; i <= l.visibleEnds; ++i) p.PaintThreadingCell(a, i, true);
+            for (int i = 1; i <= l.visibleEnds; ++i) p.PaintSequenceCell(a, i, true);
     if (fill.tieup) {
         for (TieupKind k : kTieups) {
             const ViewArea area = AreaOfTieup(k);
@@ -141,7 +141,7 @@ void DraftPicture::Paint(Canvas& canvas, const DraftFill& fill, QRgb gridColour,
         for (int j = 1; j <= l.visiblePicks && l.firstPick + j <= MaxPicks; ++j) {
             for (int c = 1; c <= l.liftplanWidth; ++c)
                 if (d.GetLiftplan(l.firstPick + j, c)) p.PaintLiftplanCell(j, c, true);
-            for (ViewArea a : kTreadlings) p.PaintTreadlingCell(a, j, true);
+            for (ViewArea a : kTreadlings) p.PaintSequenceCell(a, j, true);
         }
     }
     if (fill.drawdown && l.drawdown.shown)

@@ -51,12 +51,18 @@ bool DraftPainter::PickValid(int j) const {
     return j >= 1 && j <= layout_.visiblePicks && Pick(j) <= MaxPicks;
 }
 
-const OneBasedBytes<MaxEnds>* DraftPainter::ThreadingArray(ViewArea area) const {
-    return ThreadingOfArea(d_, area);
+bool DraftPainter::IndexValid(ViewArea sequence, int index) const {
+    return IsThreadingArea(sequence) ? EndValid(index) : PickValid(index);
 }
 
-const OneBasedBytes<MaxPicks>* DraftPainter::TreadlingArray(ViewArea area) const {
-    return TreadlingOfArea(d_, area);
+int DraftPainter::StoredEntry(ViewArea sequence, int index) const {
+    if (IsThreadingArea(sequence)) return (*ThreadingOfArea(d_, sequence))[End(index)];
+    return (*TreadlingOfArea(d_, sequence))[Pick(index)];
+}
+
+int DraftPainter::EntryCount(ViewArea sequence) const {
+    return IsThreadingArea(sequence) ? layout_.ShaftCount(sequence)
+                                     : layout_.TreadleCount(sequence);
 }
 
 bool DraftPainter::AreaShown(ViewArea area) const {
@@ -159,32 +165,24 @@ void DraftPainter::PaintTieupValue(int u, int v, int value) {
     }
 }
 
-void DraftPainter::PaintThreadingCell(ViewArea threading, int i, bool on) {
-    FlushClear();
-    const auto* arr = ThreadingArray(threading);
-    if (!arr || !EndValid(i)) return;
-    PaintThreadingCellAt(threading, i, (*arr)[End(i)], on);
+void DraftPainter::PaintSequenceMark(ViewArea sequence, int index, int entry, bool on) {
+    if (IsThreadingArea(sequence))
+        PaintMark(layout_.EndColumn(index), layout_.ShaftRow(sequence, entry), on);
+    else
+        PaintMark(layout_.TreadleColumn(sequence, entry), layout_.PickRow(index), on);
 }
 
-void DraftPainter::PaintThreadingCellAt(ViewArea threading, int i, int shaft, bool on) {
+void DraftPainter::PaintSequenceCell(ViewArea sequence, int index, bool on) {
     FlushClear();
-    if (!ThreadingArray(threading) || !AreaShown(threading) || !EndValid(i)) return;
-    if (shaft < 1 || shaft > layout_.ShaftCount(threading)) return;
-    PaintMark(layout_.EndColumn(i), layout_.ShaftRow(threading, shaft), on);
+    if (!IsSequenceArea(sequence) || !IndexValid(sequence, index)) return;
+    PaintSequenceCellAt(sequence, index, StoredEntry(sequence, index), on);
 }
 
-void DraftPainter::PaintTreadlingCell(ViewArea treadling, int j, bool on) {
+void DraftPainter::PaintSequenceCellAt(ViewArea sequence, int index, int entry, bool on) {
     FlushClear();
-    const auto* arr = TreadlingArray(treadling);
-    if (!arr || !PickValid(j)) return;
-    PaintTreadlingCellAt(treadling, j, (*arr)[Pick(j)], on);
-}
-
-void DraftPainter::PaintTreadlingCellAt(ViewArea treadling, int j, int treadle, bool on) {
-    FlushClear();
-    if (!TreadlingArray(treadling) || !AreaShown(treadling) || !PickValid(j)) return;
-    if (treadle < 1 || treadle > layout_.TreadleCount(treadling)) return;
-    PaintMark(layout_.TreadleColumn(treadling, treadle), layout_.PickRow(j), on);
+    if (!IsSequenceArea(sequence) || !AreaShown(sequence) || !IndexValid(sequence, index)) return;
+    if (entry < 1 || entry > EntryCount(sequence)) return;
+    PaintSequenceMark(sequence, index, entry, on);
 }
 
 void DraftPainter::PaintLiftplanCell(int j, int column, bool on) {
@@ -215,20 +213,11 @@ void DraftPainter::PaintWeftBarCell(int j) {
     c_.Fill(layout_.InteriorRect(layout_.weftBar.u, layout_.PickRow(j)), WeftColour(Pick(j)));
 }
 
-void DraftPainter::PaintThreadingColumnCells(ViewArea threading, int i) {
-    if (!AreaShown(threading) || !EndValid(i)) return;
-    const int stored = (*ThreadingArray(threading))[End(i)];
-    const int u = layout_.EndColumn(i);
-    for (int s = 1; s <= layout_.ShaftCount(threading); ++s)
-        PaintMark(u, layout_.ShaftRow(threading, s), s == stored);
-}
-
-void DraftPainter::PaintTreadlingRowCells(ViewArea treadling, int j) {
-    if (!AreaShown(treadling) || !PickValid(j)) return;
-    const int stored = (*TreadlingArray(treadling))[Pick(j)];
-    const int v = layout_.PickRow(j);
-    for (int t = 1; t <= layout_.TreadleCount(treadling); ++t)
-        PaintMark(layout_.TreadleColumn(treadling, t), v, t == stored);
+void DraftPainter::PaintSequenceCells(ViewArea sequence, int index) {
+    if (!AreaShown(sequence) || !IndexValid(sequence, index)) return;
+    const int stored = StoredEntry(sequence, index);
+    for (int e = 1; e <= EntryCount(sequence); ++e)
+        PaintSequenceMark(sequence, index, e, e == stored);
 }
 
 void DraftPainter::PaintLiftplanRow(int j, bool marksOnly) {
@@ -241,16 +230,11 @@ void DraftPainter::PaintLiftplanRow(int j, bool marksOnly) {
     }
 }
 
-void DraftPainter::EraseThreadingMarks(ViewArea threading) {
+void DraftPainter::EraseSequenceMarks(ViewArea sequence) {
     FlushClear();
-    if (layout_.designMode || !AreaShown(threading)) return;
-    for (int i = 1; i <= layout_.visibleEnds; ++i) PaintThreadingCell(threading, i, false);
-}
-
-void DraftPainter::EraseTreadlingMarks(ViewArea treadling) {
-    FlushClear();
-    if (layout_.designMode || !AreaShown(treadling)) return;
-    for (int j = 1; j <= layout_.visiblePicks; ++j) PaintTreadlingCell(treadling, j, false);
+    if (layout_.designMode || !IsSequenceArea(sequence) || !AreaShown(sequence)) return;
+    const int count = IsThreadingArea(sequence) ? layout_.visibleEnds : layout_.visiblePicks;
+    for (int k = 1; k <= count; ++k) PaintSequenceCell(sequence, k, false);
 }
 
 // ---- drawdown cells ----
@@ -540,7 +524,7 @@ void DraftPainter::RepaintColumnsFrom(int i) {
     FlushClear();
     for (int k = std::max(1, i); k <= layout_.visibleEnds && EndValid(k); ++k) {
         if (!layout_.designMode && layout_.showThreading)
-            for (ViewArea a : kThreadings) PaintThreadingColumnCells(a, k);
+            for (ViewArea a : kThreadings) PaintSequenceCells(a, k);
         PaintWarpBarCell(k);
         PaintDrawdownColumn(k);
     }
@@ -551,7 +535,7 @@ void DraftPainter::RepaintRowsFrom(int j) {
     const int limit = RowPassLimit();
     for (int k = std::max(1, j); k <= layout_.visiblePicks && PickValid(k); ++k) {
         if (!layout_.designMode)
-            for (ViewArea a : kTreadlings) PaintTreadlingRowCells(a, k);
+            for (ViewArea a : kTreadlings) PaintSequenceCells(a, k);
         PaintWeftBarCell(k);
         PaintDrawdownRowCells(k, limit, RowCells::All);
     }
@@ -564,7 +548,7 @@ void DraftPainter::RepaintRowsWithLiftplan(int j, bool exact) {
     for (int k = std::max(1, j); k <= layout_.visiblePicks && PickValid(k); ++k) {
         if (!layout_.designMode) {
             PaintLiftplanRow(k, false);
-            for (ViewArea a : kTreadlings) PaintTreadlingRowCells(a, k);
+            for (ViewArea a : kTreadlings) PaintSequenceCells(a, k);
         }
         PaintWeftBarCell(k);
         PaintDrawdownRowCells(k, limit, which);
@@ -644,7 +628,7 @@ void DraftPainter::RepaintDraftMode() {
 
     for (int i = 1; i <= l.visibleEnds && EndValid(i); ++i) {
         if (l.showThreading) {
-            for (ViewArea a : kThreadings) PaintThreadingCell(a, i, true);
+            for (ViewArea a : kThreadings) PaintSequenceCell(a, i, true);
             PaintWarpBarCell(i);
         }
         const int e = End(i);
@@ -670,7 +654,7 @@ void DraftPainter::RepaintDraftMode() {
     const RowCells which = (ThreadStyle() || merged) ? RowCells::All : RowCells::WeftOnTop;
     for (int j = 1; j <= l.visiblePicks && PickValid(j); ++j) {
         PaintLiftplanRow(j, true);
-        for (ViewArea a : kTreadlings) PaintTreadlingCell(a, j, true);
+        for (ViewArea a : kTreadlings) PaintSequenceCell(a, j, true);
         PaintWeftBarCell(j);
         PaintDrawdownRowCells(j, limit, which, merged);
     }

@@ -14,6 +14,11 @@ inline bool IsThreadingArea(ViewArea a) {
 inline bool IsTreadlingArea(ViewArea a) {
     return a == ViewArea::TreadlingA || a == ViewArea::TreadlingB;
 }
+// Threadings and treadlings are sequences: one entry per end (pick), naming its
+// shaft (treadle).
+inline bool IsSequenceArea(ViewArea a) {
+    return IsThreadingArea(a) || IsTreadlingArea(a);
+}
 inline bool IsTieupArea(ViewArea a) {
     return a == ViewArea::TieupAA || a == ViewArea::TieupAB || a == ViewArea::TieupBA ||
            a == ViewArea::TieupBB;
@@ -46,6 +51,12 @@ template <typename D> auto* TreadlingOfArea(D& d, ViewArea a) {
     default:
         return static_cast<decltype(&d.TreadlingA)>(nullptr);
     }
+}
+
+// The threading or treadling a sequence area shows; nullptr for any other area.
+template <typename D> auto* SequenceOfArea(D& d, ViewArea a) {
+    static_assert(MaxEnds == MaxPicks, "threadings and treadlings share one array type");
+    return IsThreadingArea(a) ? ThreadingOfArea(d, a) : TreadlingOfArea(d, a);
 }
 
 inline ViewArea AreaOfTieup(TieupKind k) {

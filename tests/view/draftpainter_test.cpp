@@ -330,10 +330,10 @@ TEST(DraftPainter, PartialPaintersLeaveTheSamePixelsAsAFullRepaint) {
                 ExpectPartialMatchesFull(
                     *d,
                     [](Draft& dr, DraftPainter& p) {
-                        p.PaintThreadingCell(ViewArea::ThreadingA, 4, false);
+                        p.PaintSequenceCell(ViewArea::ThreadingA, 4, false);
                         dr.ThreadingA[4] = dr.ThreadingA[4] % 4 + 1;
-                        p.PaintThreadingCell(ViewArea::ThreadingA, 4, true);
-                        p.PaintThreadingCell(ViewArea::PatternThreading, 4, false);
+                        p.PaintSequenceCell(ViewArea::ThreadingA, 4, true);
+                        p.PaintSequenceCell(ViewArea::PatternThreading, 4, false);
                         dr.PatternThreading[4] = 0;
                         p.PaintDrawdownColumn(4);
                     },
@@ -341,11 +341,11 @@ TEST(DraftPainter, PartialPaintersLeaveTheSamePixelsAsAFullRepaint) {
                 ExpectPartialMatchesFull(
                     *d,
                     [](Draft& dr, DraftPainter& p) {
-                        p.PaintTreadlingCell(ViewArea::TreadlingB, 2, false);
+                        p.PaintSequenceCell(ViewArea::TreadlingB, 2, false);
                         dr.TreadlingB[2] = 0;
-                        p.PaintTreadlingCell(ViewArea::TreadlingA, 2, false);
+                        p.PaintSequenceCell(ViewArea::TreadlingA, 2, false);
                         dr.TreadlingA[2] = 3;
-                        p.PaintTreadlingCell(ViewArea::TreadlingA, 2, true);
+                        p.PaintSequenceCell(ViewArea::TreadlingA, 2, true);
                         p.PaintDrawdownRow(2);
                     },
                     "treadling");
@@ -535,14 +535,14 @@ TEST(DraftPainter, OutOfRangeCallsPaintNothing) {
     test::Rendered r = RenderFull(*d);
     ImageCanvas canvas(r.image);
     DraftPainter p(canvas, *d, r.layout);
-    p.PaintThreadingCell(ViewArea::ThreadingA, 0, true);
-    p.PaintThreadingCell(ViewArea::ThreadingA, 9999, true);
-    p.PaintTreadlingCell(ViewArea::TreadlingA, -1, true);
+    p.PaintSequenceCell(ViewArea::ThreadingA, 0, true);
+    p.PaintSequenceCell(ViewArea::ThreadingA, 9999, true);
+    p.PaintSequenceCell(ViewArea::TreadlingA, -1, true);
     p.PaintLiftplanCell(1, 200, true);
     p.PaintTieupCell(TieupKind::AA, 40, 1, 1);
     p.PaintDrawdownColumn(0);
     p.PaintDrawdownRow(100000);
-    p.PaintThreadingCell(ViewArea::Drawdown, 1, true);
+    p.PaintSequenceCell(ViewArea::Drawdown, 1, true);
     EXPECT_TRUE(canvas.TakeChanged().isEmpty());
     p.RepaintColumnsFrom(1);
     p.RepaintRowsFrom(1);
