@@ -26,7 +26,7 @@ void BlendLiftplan(ByteReader& r, Draft& d, int width, BlendMode blend, ReadResu
     };
     uint8_t row[32] = {};
     if (blend == BlendMode::Append) {
-        const int last = d.LastUsedPick(std::clamp(d.Picks, 0, MaxPicks));
+        const int last = d.LastUsedPick();
         if (last >= d.Picks) {
             result.Notice(msg::LiftplanFull);
             skipRows(n);

@@ -10,15 +10,6 @@
 
 namespace hm {
 
-namespace {
-
-constexpr ViewArea kThreadings[] = {ViewArea::PatternThreading, ViewArea::ThreadingA,
-                                    ViewArea::ThreadingB};
-constexpr ViewArea kTreadlings[] = {ViewArea::TreadlingA, ViewArea::TreadlingB};
-constexpr TieupKind kTieups[] = {TieupKind::AA, TieupKind::AB, TieupKind::BA, TieupKind::BB};
-
-} // namespace
-
 DraftPainter::DraftPainter(Canvas& canvas, const Draft& d, const DraftLayout& layout)
     : c_(canvas), d_(d), layout_(layout), bg_(ToRgb(d.BackgroundColor)), grid_(ToRgb(d.GridColor)),
       mark_(ToRgb(d.MarkColor)) {
@@ -126,11 +117,11 @@ void DraftPainter::PaintGrids(QRgb colour) {
     }
     if (l.showThreading) {
         Grid(l.warpBar, l.warpBar.cols, colour);
-        for (ViewArea a : kThreadings) Grid(l.Block(a), l.Block(a).cols, colour);
-        for (TieupKind k : kTieups) Grid(l.TieupBlockOf(k), l.TieupBlockOf(k).cols, colour);
+        for (ViewArea a : ThreadingAreas) Grid(l.Block(a), l.Block(a).cols, colour);
+        for (TieupKind k : AllTieupKinds) Grid(l.TieupBlockOf(k), l.TieupBlockOf(k).cols, colour);
         ConnectorLines(colour);
     }
-    for (ViewArea a : kTreadlings) Grid(l.Block(a), l.Block(a).cols, colour);
+    for (ViewArea a : TreadlingAreas) Grid(l.Block(a), l.Block(a).cols, colour);
     Grid(l.liftplan, l.liftplanWidth, colour);
     Grid(l.weftBar, 1, colour);
     if (d_.DrawdownStyle == DrawdownStyleKind::Grid)
@@ -477,8 +468,7 @@ void DraftPainter::PaintDrawdownRowCells(int j, int limit, RowCells which, bool 
     }
 }
 
-void DraftPainter::PaintDrawdownColumn(int i) {
-    FlushClear();
+void DraftPainter::PaintDrawdownColumnCells(int i, bool warpOnTopOnly) {
     if (!EndValid(i)) return;
     const int end = End(i);
     const int u = layout_.EndColumn(i);
@@ -486,8 +476,15 @@ void DraftPainter::PaintDrawdownColumn(int i) {
     for (int j = 1; j <= layout_.visiblePicks; ++j) {
         if (!PickValid(j)) break;
         const int pick = Pick(j);
-        PaintDrawdownCell(u, layout_.PickRow(j), WarpOnTop(d_, pick, end), warp, WeftColour(pick));
+        const bool warpOnTop = WarpOnTop(d_, pick, end);
+        if (warpOnTop || !warpOnTopOnly)
+            PaintDrawdownCell(u, layout_.PickRow(j), warpOnTop, warp, WeftColour(pick));
     }
+}
+
+void DraftPainter::PaintDrawdownColumn(int i) {
+    FlushClear();
+    PaintDrawdownColumnCells(i, false);
 }
 
 void DraftPainter::PaintDrawdownRow(int j) {
@@ -497,18 +494,8 @@ void DraftPainter::PaintDrawdownRow(int j) {
 
 void DraftPainter::PaintDesignColumn(int i) {
     FlushClear();
-    if (!layout_.designMode) {
-        PaintDrawdownColumn(i);
-        return;
-    }
-    if (!EndValid(i)) return;
-    const int end = End(i);
-    const int u = layout_.EndColumn(i);
-    const QRgb warp = WarpColour(end);
-    for (int j = 1; j <= layout_.visiblePicks; ++j) {
-        if (!PickValid(j)) break;
-        if (WarpOnTop(d_, Pick(j), end)) c_.Fill(DrawdownCellRect(u, layout_.PickRow(j)), warp);
-    }
+    // The picture's cells are drawn over the background: only the raised ones.
+    PaintDrawdownColumnCells(i, layout_.designMode);
 }
 
 void DraftPainter::PaintDesignRow(int j) {
@@ -524,7 +511,7 @@ void DraftPainter::RepaintColumnsFrom(int i) {
     FlushClear();
     for (int k = std::max(1, i); k <= layout_.visibleEnds && EndValid(k); ++k) {
         if (!layout_.designMode && layout_.showThreading)
-            for (ViewArea a : kThreadings) PaintSequenceCells(a, k);
+            for (ViewArea a : ThreadingAreas) PaintSequenceCells(a, k);
         PaintWarpBarCell(k);
         PaintDrawdownColumn(k);
     }
@@ -535,7 +522,7 @@ void DraftPainter::RepaintRowsFrom(int j) {
     const int limit = RowPassLimit();
     for (int k = std::max(1, j); k <= layout_.visiblePicks && PickValid(k); ++k) {
         if (!layout_.designMode)
-            for (ViewArea a : kTreadlings) PaintSequenceCells(a, k);
+            for (ViewArea a : TreadlingAreas) PaintSequenceCells(a, k);
         PaintWeftBarCell(k);
         PaintDrawdownRowCells(k, limit, RowCells::All);
     }
@@ -548,7 +535,7 @@ void DraftPainter::RepaintRowsWithLiftplan(int j, bool exact) {
     for (int k = std::max(1, j); k <= layout_.visiblePicks && PickValid(k); ++k) {
         if (!layout_.designMode) {
             PaintLiftplanRow(k, false);
-            for (ViewArea a : kTreadlings) PaintSequenceCells(a, k);
+            for (ViewArea a : TreadlingAreas) PaintSequenceCells(a, k);
         }
         PaintWeftBarCell(k);
         PaintDrawdownRowCells(k, limit, which);
@@ -628,7 +615,7 @@ void DraftPainter::RepaintDraftMode() {
 
     for (int i = 1; i <= l.visibleEnds && EndValid(i); ++i) {
         if (l.showThreading) {
-            for (ViewArea a : kThreadings) PaintSequenceCell(a, i, true);
+            for (ViewArea a : ThreadingAreas) PaintSequenceCell(a, i, true);
             PaintWarpBarCell(i);
         }
         const int e = End(i);
@@ -638,7 +625,7 @@ void DraftPainter::RepaintDraftMode() {
         if (threaded && !merged) FillDrawdownColumnWithWarp(i);
     }
     if (l.showThreading) {
-        for (TieupKind k : kTieups) {
+        for (TieupKind k : AllTieupKinds) {
             const ViewArea area = AreaOfTieup(k);
             if (!AreaShown(area)) continue;
             const TieupBlock& block = d_.Tieup(k);
@@ -654,7 +641,7 @@ void DraftPainter::RepaintDraftMode() {
     const RowCells which = (ThreadStyle() || merged) ? RowCells::All : RowCells::WeftOnTop;
     for (int j = 1; j <= l.visiblePicks && PickValid(j); ++j) {
         PaintLiftplanRow(j, true);
-        for (ViewArea a : kTreadlings) PaintSequenceCell(a, j, true);
+        for (ViewArea a : TreadlingAreas) PaintSequenceCell(a, j, true);
         PaintWeftBarCell(j);
         PaintDrawdownRowCells(j, limit, which, merged);
     }

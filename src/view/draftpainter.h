@@ -94,6 +94,8 @@ class DraftPainter {
     void WarpBand(int x, int y, int h, QRgb warp);
     void WeftBand(int x, int y, int w, QRgb weft);
     void FillDrawdownColumnWithWarp(int i);
+    // One drawdown column, or only its cells with the warp on top.
+    void PaintDrawdownColumnCells(int i, bool warpOnTopOnly);
     // Which cells of a drawdown row a pass paints.
     enum class RowCells { All, WeftOnTop, WarpOnTop, NotBackground };
     // One drawdown row over visible columns 1..limit. With `repeat` (full repaints

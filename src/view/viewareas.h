@@ -7,6 +7,10 @@
 
 namespace hm {
 
+inline constexpr ViewArea ThreadingAreas[] = {ViewArea::PatternThreading, ViewArea::ThreadingA,
+                                              ViewArea::ThreadingB};
+inline constexpr ViewArea TreadlingAreas[] = {ViewArea::TreadlingA, ViewArea::TreadlingB};
+
 inline bool IsThreadingArea(ViewArea a) {
     return a == ViewArea::PatternThreading || a == ViewArea::ThreadingA ||
            a == ViewArea::ThreadingB;
