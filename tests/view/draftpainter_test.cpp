@@ -24,6 +24,21 @@ QRgb Weft(const Draft& d, int pick) {
     return ToRgb(d.Palette[d.WeftColors[pick]]);
 }
 
+// A cleared full repaint through a QPainter canvas; `changed` is what the
+// canvas reports as touched.
+QImage RepaintThroughPainter(const Draft& d, const DraftLayout& l, QRect* changed = nullptr) {
+    QImage img(test::ImageW, test::ImageH, QImage::Format_RGB32);
+    {
+        QPainter qp(&img);
+        PainterCanvas canvas(qp, img.width(), img.height());
+        DraftPainter p(canvas, d, l);
+        p.ClearAll();
+        p.Repaint();
+        if (changed) *changed = canvas.TakeChanged();
+    }
+    return img;
+}
+
 void SetOrientation(Draft& d, int combo) {
     d.ThreadingFromRight = combo & 1;
     d.LiftplanFromBottom = combo & 2;
@@ -460,15 +475,9 @@ TEST(DraftPainter, PainterCanvasMatchesImageCanvas) {
                 d->DrawdownStyle = static_cast<DrawdownStyleKind>(style);
                 const bool gridStyle = design != 2;
                 const test::Rendered direct = RenderFull(*d, gridStyle);
-                QImage img(test::ImageW, test::ImageH, QImage::Format_RGB32);
-                {
-                    QPainter qp(&img);
-                    PainterCanvas canvas(qp, img.width(), img.height());
-                    DraftPainter p(canvas, *d, direct.layout);
-                    p.ClearAll();
-                    p.Repaint();
-                    EXPECT_EQ(canvas.TakeChanged(), img.rect());
-                }
+                QRect changed;
+                const QImage img = RepaintThroughPainter(*d, direct.layout, &changed);
+                EXPECT_EQ(changed, img.rect());
                 EXPECT_EQ(test::FirstDifference(img, direct.image), "")
                     << "design " << design << " zoom " << zoom << " style " << style;
             }
@@ -495,14 +504,7 @@ TEST(DraftPainter, DirectRowsMatchThePlainPathInEveryStartPosition) {
                     d->Zoom = zoom;
                     d->DrawdownStyle = static_cast<DrawdownStyleKind>(style);
                     const test::Rendered direct = RenderFull(*d, style == 2);
-                    QImage img(test::ImageW, test::ImageH, QImage::Format_RGB32);
-                    {
-                        QPainter qp(&img);
-                        PainterCanvas canvas(qp, img.width(), img.height());
-                        DraftPainter p(canvas, *d, direct.layout);
-                        p.ClearAll();
-                        p.Repaint();
-                    }
+                    const QImage img = RepaintThroughPainter(*d, direct.layout);
                     ASSERT_EQ(test::FirstDifference(img, direct.image), "")
                         << "combo " << combo << " design " << design << " zoom " << zoom
                         << " style " << style;
