@@ -2,44 +2,16 @@
 // same extent, both measured in this run. The report asks every cell once and
 // follows each cell's run along its end and along its pick.
 #include <memory>
-#include <random>
 #include <vector>
 
 #include "analysis/reports.h"
+#include "benchdrafts.h"
 #include "model/drawdown.h"
 #include "ratio_reporter.h"
 
 using namespace hm;
 
 namespace {
-
-// Every part of the draft in use: both ground groups, the pattern level with
-// 128 shafts and a random liftplan, random tie-ups with ground and pattern ties.
-std::unique_ptr<Draft> FullDraft() {
-    auto d = std::make_unique<Draft>();
-    std::mt19937 rng(7);
-    d->Ends = d->Picks = MaxEnds;
-    d->ShaftsA = 8;
-    d->ShaftsB = 4;
-    d->TreadlesA = 8;
-    d->TreadlesB = 4;
-    d->PatternShafts = d->LiftplanWidth = 128;
-    for (int e = 1; e <= MaxEnds; ++e) {
-        d->ThreadingA[e] = static_cast<uint8_t>((e - 1) % 8 + 1);
-        d->ThreadingB[e] = static_cast<uint8_t>(e % 3 == 0 ? (e / 3) % 4 + 1 : 0);
-        d->PatternThreading[e] = static_cast<uint8_t>((e - 1) / 4 % 128 + 1);
-    }
-    for (int p = 1; p <= MaxPicks; ++p) {
-        d->TreadlingA[p] = static_cast<uint8_t>((p - 1) % 8 + 1);
-        d->TreadlingB[p] = static_cast<uint8_t>(p % 2 ? (p / 2) % 4 + 1 : 0);
-        for (int c = 1; c <= 128; ++c) d->SetLiftplan(p, c, rng() % 2);
-    }
-    for (int s = 1; s <= 8; ++s)
-        for (int t = 1; t <= 8; ++t)
-            for (TieupKind k : {TieupKind::AA, TieupKind::AB, TieupKind::BA, TieupKind::BB})
-                d->SetTieup(k, s, t, static_cast<uint8_t>(rng() % 3));
-    return d;
-}
 
 // A regular cloth: a 3/1 twill on four pattern shafts. Every float is as long
 // as the longest, which the report must count one by one.
@@ -55,7 +27,7 @@ std::unique_ptr<Draft> TwillDraft() {
 }
 
 std::unique_ptr<Draft> DraftFor(int kind) {
-    return kind == 0 ? FullDraft() : TwillDraft();
+    return kind == 0 ? hmbench::FullDraft() : TwillDraft();
 }
 
 void BM_Drawdown4800(benchmark::State& state) {

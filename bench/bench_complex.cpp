@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "benchdrafts.h"
 #include "model/design.h"
 #include "ops/expand.h"
 #include "ops/reanalyze.h"
@@ -16,20 +17,6 @@
 using namespace hm;
 
 namespace {
-
-// A full picture of 128 distinct columns, repeated across all 2400 ends.
-std::unique_ptr<Draft> Picture128() {
-    auto d = std::make_unique<Draft>();
-    d->DesignMode = true;
-    std::mt19937 rng(11);
-    std::vector<std::vector<bool>> columns(128);
-    for (auto& c : columns)
-        for (int r = 0; r < DesignSize; ++r) c.push_back(rng() % 2);
-    for (int e = 1; e <= DesignSize; ++e)
-        for (int r = 1; r <= DesignSize; ++r)
-            d->SetDesignCell(r, e, columns[static_cast<size_t>((e - 1) % 128)][r - 1]);
-    return d;
-}
 
 // A 4800 x 4800 pattern level that repeats after 2400 ends and 2400 picks; of
 // its 128 pattern shafts, pairs lift alike, so the analysis has work to do.
@@ -81,7 +68,7 @@ void RunAgainstFill(benchmark::State& state, const Draft& start,
 }
 
 void BM_DesignExpand4x4(benchmark::State& state) {
-    const auto start = Picture128();
+    const auto start = hmbench::Picture128();
     RunAgainstFill(state, *start, [](Draft& d) { ExpandPattern(d, 4, 4); });
 }
 BENCHMARK(BM_DesignExpand4x4)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -95,17 +82,13 @@ BENCHMARK(BM_Reanalyze4800)->UseManualTime()->Unit(benchmark::kMillisecond);
 // Where the time of the Design-mode expansion goes: its analysis of the old
 // picture alone.
 void BM_AnalyzeDesignFull(benchmark::State& state) {
-    const auto start = Picture128();
+    const auto start = hmbench::Picture128();
     RunAgainstFill(state, *start, [](Draft& d) { AnalyzeDesignFull(d); });
 }
 BENCHMARK(BM_AnalyzeDesignFull)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_FillImage2400(benchmark::State& state) {
-    QImage image(DesignSize, DesignSize, QImage::Format_RGB32);
-    for (auto _ : state) {
-        image.fill(0xFF336699u);
-        benchmark::DoNotOptimize(image.constBits());
-    }
+    hmbench::FillSquareImage(state, DesignSize);
 }
 BENCHMARK(BM_FillImage2400)->Unit(benchmark::kMillisecond);
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <tuple>
+#include <type_traits>
 
 namespace hm {
 
@@ -65,9 +67,26 @@ class JsonWriter {
         out_ += c;
         fresh_ = false;
     }
+    template <typename T> void Field(const char* name, T value) {
+        Key(name);
+        if constexpr (std::is_same_v<T, bool>)
+            Bool(value);
+        else
+            Number(value);
+    }
     template <int N> void ByteArray(const OneBasedBytes<N>& a, int count) {
         Open('[');
         for (int i = 1; i <= std::clamp(count, 0, N); ++i) Number(a[i]);
+        Close(']');
+    }
+    // An array of `count` arrays; row(r) writes the elements of row r (1-based).
+    template <typename F> void Rows(int count, F row) {
+        Open('[');
+        for (int r = 1; r <= count; ++r) {
+            Open('[');
+            row(r);
+            Close(']');
+        }
         Close(']');
     }
     std::string& Text() { return out_; }
@@ -110,10 +129,7 @@ std::string DraftToJson(const Draft& d, const Messages& messages) {
         {"WarpColorRepeat", d.WarpColorRepeat},
         {"WeftColorRepeat", d.WeftColorRepeat},
     };
-    for (const auto& [name, value] : numbers) {
-        j.Key(name);
-        j.Number(value);
-    }
+    for (const auto& [name, value] : numbers) j.Field(name, value);
     const std::pair<const char*, bool> flags[] = {
         {"PatternThreadingOn", d.PatternThreadingOn},
         {"ThreadingBOn", d.ThreadingBOn},
@@ -126,36 +142,29 @@ std::string DraftToJson(const Draft& d, const Messages& messages) {
         {"ShaftOneAtBottom", d.ShaftOneAtBottom},
         {"Inches", d.Inches},
     };
-    for (const auto& [name, value] : flags) {
-        j.Key(name);
-        j.Bool(value);
-    }
+    for (const auto& [name, value] : flags) j.Field(name, value);
     const int ends = std::clamp(d.Ends, 0, MaxEnds);
     const int picks = std::clamp(d.Picks, 0, MaxPicks);
-    j.Key("PatternThreading");
-    j.ByteArray(d.PatternThreading, ends);
-    j.Key("ThreadingA");
-    j.ByteArray(d.ThreadingA, ends);
-    j.Key("ThreadingB");
-    j.ByteArray(d.ThreadingB, ends);
-    j.Key("WarpColors");
-    j.ByteArray(d.WarpColors, ends);
-    j.Key("TreadlingA");
-    j.ByteArray(d.TreadlingA, picks);
-    j.Key("TreadlingB");
-    j.ByteArray(d.TreadlingB, picks);
-    j.Key("WeftColors");
-    j.ByteArray(d.WeftColors, picks);
+    static_assert(MaxEnds == MaxPicks);
+    const std::tuple<const char*, const OneBasedBytes<MaxEnds>*, int> arrays[] = {
+        {"PatternThreading", &d.PatternThreading, ends},
+        {"ThreadingA", &d.ThreadingA, ends},
+        {"ThreadingB", &d.ThreadingB, ends},
+        {"WarpColors", &d.WarpColors, ends},
+        {"TreadlingA", &d.TreadlingA, picks},
+        {"TreadlingB", &d.TreadlingB, picks},
+        {"WeftColors", &d.WeftColors, picks},
+    };
+    for (const auto& [name, array, count] : arrays) {
+        j.Key(name);
+        j.ByteArray(*array, count);
+    }
 
     j.Key("Liftplan");
-    j.Open('[');
-    for (int p = 1; p <= picks; ++p) {
-        j.Open('[');
+    j.Rows(picks, [&](int p) {
         for (int c = 1; c <= MaxPatternShafts; ++c)
             if (d.GetLiftplan(p, c)) j.Number(c);
-        j.Close(']');
-    }
-    j.Close(']');
+    });
 
     const std::pair<const char*, const TieupBlock*> tieups[] = {{"TieupAA", &d.TieupAA},
                                                                 {"TieupAB", &d.TieupAB},
@@ -163,39 +172,26 @@ std::string DraftToJson(const Draft& d, const Messages& messages) {
                                                                 {"TieupBB", &d.TieupBB}};
     for (const auto& [name, tieup] : tieups) {
         j.Key(name);
-        j.Open('[');
-        for (int s = 1; s <= 32; ++s) {
-            j.Open('[');
+        j.Rows(32, [&](int s) {
             for (int t = 1; t <= 32; ++t) j.Number((*tieup)(s, t));
-            j.Close(']');
-        }
-        j.Close(']');
+        });
     }
 
     j.Key("Palette");
-    j.Open('[');
-    for (const auto& rgb : d.PaletteRGB) {
-        j.Open('[');
-        for (uint8_t c : rgb) j.Number(c);
-        j.Close(']');
-    }
-    j.Close(']');
+    j.Rows(PaletteEntries, [&](int i) {
+        for (uint8_t c : d.PaletteRGB[static_cast<size_t>(i - 1)]) j.Number(c);
+    });
 
     j.Key("Note");
     j.String(d.Note);
 
     if (d.DesignMode) {
         j.Key("DesignGrid");
-        j.Open('[');
-        for (int r = 1; r <= std::min(picks, DesignSize); ++r) {
-            j.Open('[');
+        j.Rows(std::min(picks, DesignSize), [&](int r) {
             const uint8_t* row = d.DesignRow(r);
-            for (int b = 0; b < DesignRowBytes; ++b) {
+            for (int b = 0; b < DesignRowBytes; ++b)
                 for (unsigned v = row[b]; v; v &= v - 1) j.Number(b * 8 + __builtin_ctz(v) + 1);
-            }
-            j.Close(']');
-        }
-        j.Close(']');
+        });
     }
 
     j.Key("Messages");

@@ -2,10 +2,8 @@
 #include <algorithm>
 
 #include "files/blocks.h"
-#include "files/designfile.h"
 #include "files/hdmfile.h"
 #include "files/readhelpers.h"
-#include "model/design.h"
 
 namespace hm {
 
@@ -28,7 +26,7 @@ void BlendLiftplan(ByteReader& r, Draft& d, int width, BlendMode blend, ReadResu
     };
     uint8_t row[32] = {};
     if (blend == BlendMode::Append) {
-        const int last = d.LastUsedPick(std::clamp(d.Picks, 0, MaxPicks));
+        const int last = d.LastUsedPick();
         if (last >= d.Picks) {
             result.Notice(msg::LiftplanFull);
             skipRows(n);
@@ -154,18 +152,7 @@ ReadResult ReadPatternData(Draft& d, QIODevice& device, const QString& path,
 
     // Step 9: the header's Design mode and the companion picture.
     if (sel.general) {
-        d.DesignMode = fileDesignMode;
-        if (d.DesignMode) {
-            BuildDesign(d, DesignSize, DesignSize);
-            if (versioned && !old && !path.isEmpty()) {
-                if (version == 5) {
-                    ReadDesignBitmap(d, CompanionBitmap(path, PatternFormat::Hdm), true, result);
-                } else if (version >= 6) {
-                    ReadDesignFile(d, CompanionDesignFile(path, PatternFormat::Hdm), result);
-                    d.ClearDesign(d.Ends + 1, d.Picks + 1);
-                }
-            }
-        }
+        ApplyFileDesignMode(d, fileDesignMode, path, PatternFormat::Hdm, version, result);
         result.generalApplied = true;
         result.addToRecent = true;
     }

@@ -2,10 +2,8 @@
 #include <algorithm>
 
 #include "files/blocks.h"
-#include "files/designfile.h"
 #include "files/hdxfile.h"
 #include "files/readhelpers.h"
-#include "model/design.h"
 
 namespace hm {
 
@@ -134,18 +132,7 @@ ReadResult ReadCdPatternData(Draft& d, QIODevice& device, const QString& path,
 
     // Step 8: Design mode, the companion picture, the current file.
     if (sel.general) {
-        d.DesignMode = fileDesignMode;
-        if (d.DesignMode) {
-            BuildDesign(d, DesignSize, DesignSize);
-            if (!old && !path.isEmpty()) {
-                if (version >= 6) {
-                    ReadDesignFile(d, CompanionDesignFile(path, PatternFormat::Hdx), result);
-                    d.ClearDesign(d.Ends + 1, d.Picks + 1);
-                } else if (version == 5) {
-                    ReadDesignBitmap(d, CompanionBitmap(path, PatternFormat::Hdx), true, result);
-                }
-            }
-        }
+        ApplyFileDesignMode(d, fileDesignMode, path, PatternFormat::Hdx, version, result);
         result.generalApplied = true;
         result.forgetCurrentFile = false;
         result.setCurrentFile = true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "files/blocks.h"
+#include "model/design.h"
 
 namespace hm {
 
@@ -44,6 +45,20 @@ bool ApplySharedHeaderBytes(Draft& d, const uint8_t* header, bool old) {
 void RaisePatternShafts(Draft& d, int fileShafts) {
     d.PatternShafts = std::clamp(std::max(d.PatternShafts, fileShafts), 2, MaxPatternShafts);
     d.LiftplanWidth = d.PatternShafts;
+}
+
+void ApplyFileDesignMode(Draft& d, bool designMode, const QString& path, PatternFormat format,
+                         int version, ReadResult& result) {
+    d.DesignMode = designMode;
+    if (!designMode) return;
+    BuildDesign(d, DesignSize, DesignSize);
+    if (path.isEmpty()) return;
+    if (version == 5) {
+        ReadDesignBitmap(d, CompanionBitmap(path, format), true, result);
+    } else if (version >= 6) {
+        ReadDesignFile(d, CompanionDesignFile(path, format), result);
+        d.ClearDesign(d.Ends + 1, d.Picks + 1);
+    }
 }
 
 } // namespace hm

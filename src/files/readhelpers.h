@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "files/bytereader.h"
+#include "files/designfile.h"
 #include "files/patternio.h"
 #include "model/draft.h"
 
@@ -25,5 +26,11 @@ bool ApplySharedHeaderBytes(Draft& d, const uint8_t* header, bool old);
 
 // A pattern-threading read makes room for the file's pattern shafts.
 void RaisePatternShafts(Draft& d, int fileShafts);
+
+// Design mode as a pattern file's header gives it. In Design mode the picture is
+// built from the draft, then the companion picture of the file at `path` laid
+// over it: a bitmap for version 5, a design file for version 6 and later.
+void ApplyFileDesignMode(Draft& d, bool designMode, const QString& path, PatternFormat format,
+                         int version, ReadResult& result);
 
 } // namespace hm

@@ -68,6 +68,8 @@ struct TieupBlock {
 };
 
 enum class TieupKind { AA = 1, AB = 2, BA = 3, BB = 4 };
+inline constexpr TieupKind AllTieupKinds[] = {TieupKind::AA, TieupKind::AB, TieupKind::BA,
+                                              TieupKind::BB};
 
 // Tie-up cell values.
 inline constexpr uint8_t TieNone = 0;
@@ -285,6 +287,9 @@ class Draft {
     int LastUsedEnd(int n) const;
     int LastTreadledPick(int n) const;
     int LastUsedPick(int n) const;
+    // The same over the ends (picks) in use, 1..Ends (1..Picks).
+    int LastUsedEnd() const { return LastUsedEnd(std::clamp(Ends, 0, MaxEnds)); }
+    int LastUsedPick() const { return LastUsedPick(std::clamp(Picks, 0, MaxPicks)); }
     void UpdateExtents();
     void UpdateDesignExtents();
     // Whether the visible part of the draft has both a threading and a treadling or

@@ -10,11 +10,6 @@ namespace hm {
 
 namespace {
 
-constexpr ViewArea kThreadings[] = {ViewArea::PatternThreading, ViewArea::ThreadingA,
-                                    ViewArea::ThreadingB};
-constexpr ViewArea kTreadlings[] = {ViewArea::TreadlingA, ViewArea::TreadlingB};
-constexpr TieupKind kTieups[] = {TieupKind::AA, TieupKind::AB, TieupKind::BA, TieupKind::BB};
-
 struct Counts {
     int patternShafts, liftplanWidth, shaftsA, shaftsB, treadlesA, treadlesB;
     explicit Counts(const Draft& d)
@@ -39,8 +34,8 @@ DraftRangeLimits DraftRangeLimitsOf(const Draft& d) {
 
 DraftRange ProposedDraftRange(const Draft& d, int visibleEnds, int visiblePicks) {
     DraftRange r;
-    const int usedEnds = d.LastUsedEnd(std::clamp(d.Ends, 0, MaxEnds));
-    const int usedPicks = d.LastUsedPick(std::clamp(d.Picks, 0, MaxPicks));
+    const int usedEnds = d.LastUsedEnd();
+    const int usedPicks = d.LastUsedPick();
     r.ends = visibleEnds;
     if (usedEnds != 0 && usedEnds < r.ends) r.ends = usedEnds;
     r.picks = visiblePicks;
@@ -123,10 +118,10 @@ void DraftPicture::Paint(Canvas& canvas, const DraftFill& fill, QRgb gridColour,
     for (int i = 1; i <= l.visibleEnds; ++i) p.PaintWarpBarCell(i);
     for (int j = 1; j <= l.visiblePicks; ++j) p.PaintWeftBarCell(j);
     if (fill.threading && !marksAsNumbers)
-        for (ViewArea a : kThreadings)
-            for (int i = 1; i <= l.visibleEnds; ++i) p.PaintThreadingCell(a, i, true);
+        for (ViewArea a : ThreadingAreas)
+            for (int i = 1; i <= l.visibleEnds; ++i) p.PaintSequenceCell(a, i, true);
     if (fill.tieup) {
-        for (TieupKind k : kTieups) {
+        for (TieupKind k : AllTieupKinds) {
             const ViewArea area = AreaOfTieup(k);
             if (!l.Block(area).shown) continue;
             for (int s = 1; s <= l.ShaftCount(area); ++s)
@@ -141,7 +136,7 @@ void DraftPicture::Paint(Canvas& canvas, const DraftFill& fill, QRgb gridColour,
         for (int j = 1; j <= l.visiblePicks && l.firstPick + j <= MaxPicks; ++j) {
             for (int c = 1; c <= l.liftplanWidth; ++c)
                 if (d.GetLiftplan(l.firstPick + j, c)) p.PaintLiftplanCell(j, c, true);
-            for (ViewArea a : kTreadlings) p.PaintTreadlingCell(a, j, true);
+            for (ViewArea a : TreadlingAreas) p.PaintSequenceCell(a, j, true);
         }
     }
     if (fill.drawdown && l.drawdown.shown)
@@ -160,9 +155,9 @@ void DraftPicture::ThickGrids(Canvas& canvas, QRgb colour, int penV, int penH) c
         for (int k = 0; k <= cols; ++k) canvas.Fill(x + k * l.cellW, y, penV, h + penH, colour);
     };
     grid(l.warpBar, l.warpBar.cols);
-    for (ViewArea a : kThreadings) grid(l.Block(a), l.Block(a).cols);
-    for (TieupKind k : kTieups) grid(l.TieupBlockOf(k), l.TieupBlockOf(k).cols);
-    for (ViewArea a : kTreadlings) grid(l.Block(a), l.Block(a).cols);
+    for (ViewArea a : ThreadingAreas) grid(l.Block(a), l.Block(a).cols);
+    for (TieupKind k : AllTieupKinds) grid(l.TieupBlockOf(k), l.TieupBlockOf(k).cols);
+    for (ViewArea a : TreadlingAreas) grid(l.Block(a), l.Block(a).cols);
     grid(l.liftplan, l.liftplanWidth);
     grid(l.weftBar, 1);
     if (draft_->DrawdownStyle == DrawdownStyleKind::Grid) grid(l.drawdown, l.drawdown.cols);
@@ -191,7 +186,7 @@ void DraftPicture::PaintNumbers(QPainter& painter, const DraftFill& fill) const 
     auto endValid = [&](int i) { return l.firstEnd + i <= MaxEnds; };
     auto pickValid = [&](int j) { return l.firstPick + j <= MaxPicks; };
     if (fill.threading) {
-        for (ViewArea a : kThreadings) {
+        for (ViewArea a : ThreadingAreas) {
             if (!l.Block(a).shown) continue;
             const auto* threading = ThreadingOfArea(d, a);
             for (int i = 1; i <= l.visibleEnds && endValid(i); ++i) {
@@ -201,7 +196,7 @@ void DraftPicture::PaintNumbers(QPainter& painter, const DraftFill& fill) const 
         }
     }
     if (fill.tieup) {
-        for (TieupKind k : kTieups) {
+        for (TieupKind k : AllTieupKinds) {
             const ViewArea area = AreaOfTieup(k);
             if (!l.Block(area).shown) continue;
             for (int s = 1; s <= l.ShaftCount(area); ++s)
@@ -218,7 +213,7 @@ void DraftPicture::PaintNumbers(QPainter& painter, const DraftFill& fill) const 
                 for (int c = 1; c <= l.liftplanWidth; ++c)
                     if (d.GetLiftplan(pick, c))
                         number(l.TreadleColumn(ViewArea::Liftplan, c), v, c);
-            for (ViewArea a : kTreadlings) {
+            for (ViewArea a : TreadlingAreas) {
                 if (!l.Block(a).shown) continue;
                 const int t = (*TreadlingOfArea(d, a))[pick];
                 if (t >= 1 && t <= l.TreadleCount(a)) number(l.TreadleColumn(a, t), v, t);

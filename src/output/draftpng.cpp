@@ -61,13 +61,7 @@ ExportResult MakeDraftPng(const Draft& d, const DraftPngChoice& c) {
     if (c.range.ends <= 0 && c.range.picks <= 0) return r;
     if (RefusesNumbers(c)) r.messages.push_back({MessageKind::Information, "@nonumbers", {}});
     const QImage image = DraftPngImage(d, c);
-    PngResult png = image.isNull() ? PngResult{} : EncodePng(image);
-    if (!png.ok) {
-        r.messages.push_back({MessageKind::Error, "@pngnores", {}});
-        return r;
-    }
-    r.ok = true;
-    r.bytes = std::move(png.bytes);
+    TakePng(r, image.isNull() ? PngResult{} : EncodePng(image));
     return r;
 }
 

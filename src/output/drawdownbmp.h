@@ -12,14 +12,7 @@ namespace hm {
 // The numbers dialog: ends 2..used ends proposing the pattern threading's
 // repeat, picks 2..used picks proposing the liftplan's repeat, each capped at
 // 2400. Not ok (with the notice "No Pattern") below 2 used ends or picks.
-struct DrawdownBmpStart {
-    bool ok = false;
-    Message notice;
-    int ends = 0;
-    int picks = 0;
-    NumberRange endLimits;
-    NumberRange pickLimits;
-};
+using DrawdownBmpStart = NumbersDialogStart;
 DrawdownBmpStart DrawdownBmpStartValues(const Draft& d);
 
 // White where the weft is over, black where the warp is raised.

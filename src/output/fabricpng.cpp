@@ -65,13 +65,7 @@ ExportResult MakeFabricPng(const Draft& d, int ends, int picks, const FabricPain
         r.messages.push_back({MessageKind::Error, "@bitmapnores", {}});
         return r;
     }
-    PngResult png = EncodePng(bitmap, size.pngW, size.pngH);
-    if (!png.ok) {
-        r.messages.push_back({MessageKind::Error, "@pngnores", {}});
-        return r;
-    }
-    r.ok = true;
-    r.bytes = std::move(png.bytes);
+    TakePng(r, EncodePng(bitmap, size.pngW, size.pngH));
     return r;
 }
 

@@ -14,14 +14,7 @@ namespace hm {
 // The numbers dialog: ends and picks from 16 (or fewer when fewer are used) to
 // the used extent, proposing the used extent. Not ok (notice "No Pattern") when
 // no end or no pick is used.
-struct FabricPngStart {
-    bool ok = false;
-    Message notice;
-    int ends = 0;
-    int picks = 0;
-    NumberRange endLimits;
-    NumberRange pickLimits;
-};
+using FabricPngStart = NumbersDialogStart;
 FabricPngStart FabricPngStartValues(const Draft& d);
 
 // The bitmap rendered (ends x picks, the picks made even with compression) and

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <utility>
 
 #include "settings/messages.h"
 
@@ -31,12 +32,20 @@ UsedExtent DesignExtent(const Draft& d) {
 
 UsedExtent ExportExtent(const Draft& d) {
     if (d.DesignMode) return DesignExtent(d);
-    return {d.LastUsedEnd(std::clamp(d.Ends, 0, MaxEnds)),
-            d.LastUsedPick(std::clamp(d.Picks, 0, MaxPicks))};
+    return {d.LastUsedEnd(), d.LastUsedPick()};
 }
 
 Message NoPatternNotice() {
     return {MessageKind::Information, "@nopattern", {}};
+}
+
+void TakePng(ExportResult& r, PngResult png) {
+    if (!png.ok) {
+        r.messages.push_back({MessageKind::Error, "@pngnores", {}});
+        return;
+    }
+    r.ok = true;
+    r.bytes = std::move(png.bytes);
 }
 
 QString ProposedExportName(const QString& currentFile, const QString& extension) {

@@ -8,6 +8,8 @@
 
 #include "model/draft.h"
 #include "model/message.h"
+#include "model/numberrange.h"
+#include "output/pngwriter.h"
 
 namespace hm {
 
@@ -30,6 +32,10 @@ UsedExtent ExportExtent(const Draft& d);
 // The notice of an export that finds no pattern: "No Pattern".
 Message NoPatternNotice();
 
+// Finishes an export with its encoded PNG: the bytes, or the error "PNG Image
+// Error - Out of Resources." when the encoding failed.
+void TakePng(ExportResult& r, PngResult png);
+
 // The save dialogs' proposed name: the current file's name without folder and
 // extension followed by the extension (".png", ".bmp"); empty without a file.
 QString ProposedExportName(const QString& currentFile, const QString& extension);
@@ -38,6 +44,17 @@ QString ProposedExportName(const QString& currentFile, const QString& extension)
 // command's menu caption without its "&"; its fields are labelled "@idends"
 // and "@idpicks".
 QString NumbersDialogTitle(const QString& menuCaption);
+
+// Its start: not ok (with a notice) when there is nothing to export, else the
+// proposed ends and picks and the limits of both fields.
+struct NumbersDialogStart {
+    bool ok = false;
+    Message notice;
+    int ends = 0;
+    int picks = 0;
+    NumberRange endLimits;
+    NumberRange pickLimits;
+};
 
 // The save dialogs' filters, translated, in Qt's "Text (*.x);;..." form.
 QString PngFilter();

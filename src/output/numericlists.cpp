@@ -12,14 +12,6 @@ namespace hm {
 
 namespace {
 
-int LastEnd(const Draft& d) {
-    return d.LastUsedEnd(std::clamp(d.Ends, 0, MaxEnds));
-}
-
-int LastPick(const Draft& d) {
-    return d.LastUsedPick(std::clamp(d.Picks, 0, MaxPicks));
-}
-
 QChar Digit(int v) {
     return QChar(u'0' + v % 10);
 }
@@ -47,42 +39,32 @@ int NumericLiftplanColumns(bool landscape) {
 NumericListDialog NumericListStart(NumericList kind, const Draft& d, bool landscape) {
     NumericListDialog s;
     const QString numeric = Tr("@numprint");
+    const bool ofPicks = kind == NumericList::Liftplan;
+    s.firstLabel = Tr(ofPicks ? "@frompick" : "@fromend");
+    s.secondLabel = Tr(ofPicks ? "@topick" : "@toend");
+    const int used = ofPicks ? d.LastUsedPick() : d.LastUsedEnd();
+    s.second = used;
+    s.limits = {1, std::max(1, used)};
+    // A long list proposes one repeat.
     switch (kind) {
-    case NumericList::Threading: {
+    case NumericList::Threading:
         s.caption = Tr("@idthr") + " - " + numeric;
-        s.firstLabel = Tr("@fromend");
-        s.secondLabel = Tr("@toend");
-        const int used = LastEnd(d);
-        s.second = used;
         if (used > NumericBlockWidth(landscape)) {
             const int length = std::min(d.Ends, d.LastPatternEnd(std::clamp(d.Ends, 0, MaxEnds)));
             s.second = std::min(FoundOr2400(RepeatLength(d.PatternThreading.data(), length)), used);
         }
-        s.limits = {1, std::max(1, used)};
         break;
-    }
-    case NumericList::Liftplan: {
+    case NumericList::Liftplan:
         s.caption = Tr("@dragnota") + " " + numeric;
-        s.firstLabel = Tr("@frompick");
-        s.secondLabel = Tr("@topick");
-        const int used = LastPick(d);
-        s.second = used;
         if (used > (landscape ? 40 : 50)) {
             const int length =
                 std::min(d.Picks, d.LastLiftplanPick(std::clamp(d.Picks, 0, MaxPicks)));
             s.second = std::min(FoundOr2400(LiftplanRepeatLength(d, length)), used);
         }
-        s.limits = {1, std::max(1, used)};
         break;
-    }
-    case NumericList::WarpColors: {
+    case NumericList::WarpColors:
         s.caption = Tr("@idwarpcol") + " " + numeric;
-        s.firstLabel = Tr("@fromend");
-        s.secondLabel = Tr("@toend");
-        s.second = LastEnd(d);
-        s.limits = {1, std::max(1, s.second)};
         break;
-    }
     }
     s.first = 1;
     s.second = std::max(1, s.second);

@@ -5,22 +5,10 @@
 
 namespace hm {
 
-namespace {
-
-int LastEnd(const Draft& d) {
-    return d.LastUsedEnd(std::clamp(d.Ends, 0, MaxEnds));
-}
-
-int LastPick(const Draft& d) {
-    return d.LastUsedPick(std::clamp(d.Picks, 0, MaxPicks));
-}
-
-} // namespace
-
 PrintFabricDialogStart PrintFabricStart(const Draft& d) {
     PrintFabricDialogStart s;
-    s.choice.ends = LastEnd(d);
-    s.choice.picks = LastPick(d);
+    s.choice.ends = d.LastUsedEnd();
+    s.choice.picks = d.LastUsedPick();
     s.ends = {1, std::max(1, s.choice.ends)};
     s.picks = {1, std::max(1, s.choice.picks)};
     return s;
@@ -46,9 +34,9 @@ FabricPrintPlan PlanFabricPrint(const PrintJob& job, const Draft& d, const Print
     const bool compression = d.FabricCompression;
     if (c.size == FabricPrintSize::TrueSize) {
         const ThreadSize t = TrueSizeThreads(d, job.geometry());
-        p.ends = std::min(static_cast<int>(job.rect().AvailW() / t.w), LastEnd(d));
+        p.ends = std::min(static_cast<int>(job.rect().AvailW() / t.w), d.LastUsedEnd());
         p.picks =
-            std::min(static_cast<int>((job.rect().AvailH() - job.TextH()) / t.h), LastPick(d));
+            std::min(static_cast<int>((job.rect().AvailH() - job.TextH()) / t.h), d.LastUsedPick());
         p.threadW = t.w;
         p.threadH = compression ? 2 * t.h : t.h;
     } else {

@@ -158,10 +158,8 @@ void KeyboardEntry::Press(EntryKeyPress k) {
     switch (mode_) {
     case EntryMode::PatternThreading:
     case EntryMode::ThreadingA:
-        ThreadingKey(k);
-        break;
     case EntryMode::TreadlingA:
-        TreadlingKey(k);
+        SequenceKey(k);
         break;
     case EntryMode::TieupAA:
         TieupKey(k);
@@ -172,140 +170,123 @@ void KeyboardEntry::Press(EntryKeyPress k) {
     }
 }
 
-// ---- threadings (columns are ends, rows shafts) ----
+namespace {
 
-void KeyboardEntry::ThreadingKey(EntryKeyPress k) {
-    const int n = ShaftCount();
-    const bool top = d_.ShaftOneAtTop();
-    // The arrow towards higher ends on the screen.
-    const EntryKey later = d_.ThreadingFromRight ? EntryKey::Left : EntryKey::Right;
-    const EntryKey earlier = d_.ThreadingFromRight ? EntryKey::Right : EntryKey::Left;
-    switch (k.key) {
-    case EntryKey::Down:
-        row_ = WrapInto(row_ + (top ? 1 : -1), n);
-        break;
+EntryKey Opposite(EntryKey arrow) {
+    switch (arrow) {
     case EntryKey::Up:
-        row_ = WrapInto(row_ + (top ? -1 : 1), n);
-        break;
+        return EntryKey::Down;
+    case EntryKey::Down:
+        return EntryKey::Up;
     case EntryKey::Left:
+        return EntryKey::Right;
     case EntryKey::Right:
-        if (k.key == later && column_ < visibleEnds_) ++column_;
-        if (k.key == earlier && column_ > 1) --column_;
-        break;
+        return EntryKey::Left;
+    default:
+        return arrow;
+    }
+}
+
+// An arrow key moves `pos` one cell along the axis whose numbers grow towards
+// the `forward` arrow: round within 1..n, or stopping at 1 and n. False for any
+// other key.
+bool MoveOnArrow(EntryKey key, EntryKey forward, int& pos, int n, bool wraps) {
+    const int step = key == forward ? 1 : key == Opposite(forward) ? -1 : 0;
+    if (step == 0) return false;
+    pos = wraps ? WrapInto(pos + step, n) : std::clamp(pos + step, 1, n);
+    return true;
+}
+
+} // namespace
+
+// ---- threadings and treadling A ----
+
+KeyboardEntry::Sequence KeyboardEntry::CurrentSequence() {
+    if (mode_ == EntryMode::TreadlingA)
+        return {d_.TreadlingA, row_,     column_,      d_.FirstPick,
+                visiblePicks_, d_.Picks, d_.TreadlesA, false};
+    return {Threading(), column_, row_, d_.FirstEnd, visibleEnds_, d_.Ends, ShaftCount(), true};
+}
+
+void KeyboardEntry::SequenceKey(EntryKeyPress k) {
+    Sequence seq = CurrentSequence();
+    // The arrows towards higher shafts (treadles) and later ends (picks) on the screen.
+    const EntryKey higherEntry = seq.ofEnds
+                                     ? (d_.ShaftOneAtTop() ? EntryKey::Down : EntryKey::Up)
+                                     : (d_.ShaftOneAtBottom ? EntryKey::Right : EntryKey::Left);
+    const EntryKey laterThread = seq.ofEnds
+                                     ? (d_.ThreadingFromRight ? EntryKey::Left : EntryKey::Right)
+                                     : (d_.LiftplanFromBottom ? EntryKey::Up : EntryKey::Down);
+    if (MoveOnArrow(k.key, higherEntry, seq.entry, seq.entryCount, true) ||
+        MoveOnArrow(k.key, laterThread, seq.index, seq.visible, false))
+        return;
+    switch (k.key) {
     case EntryKey::Digit: {
         const int digit = k.digit == 0 ? 10 : k.digit;
-        if (digit > n) break;
-        row_ = digit;
-        ToggleThreading();
+        if (digit > seq.entryCount) break;
+        seq.entry = digit;
+        ToggleEntry(seq);
         break;
     }
     case EntryKey::Toggle:
-        ToggleThreading();
+        ToggleEntry(seq);
         break;
     case EntryKey::Insert:
-    case EntryKey::Delete: {
-        if (column_ >= visibleEnds_ || End() > d_.Ends) break;
+    case EntryKey::Delete:
+        if (seq.index < seq.visible && seq.Thread() <= seq.used)
+            InsertOrDeleteThread(seq, k.key == EntryKey::Insert);
+        break;
+    case EntryKey::End:
+        seq.index = seq.visible;
+        break;
+    case EntryKey::Home:
+        seq.index = 1;
+        break;
+    default:
+        break;
+    }
+}
+
+void KeyboardEntry::ToggleEntry(Sequence& seq) {
+    if (seq.Thread() > seq.entries.size() || seq.entry < 1 || seq.entry > seq.entryCount) return;
+    uint8_t& stored = seq.entries[seq.Thread()];
+    const bool on = stored != seq.entry;
+    if (painter_) painter_->SequenceCell(Area(), seq.index, false);
+    stored = on ? static_cast<uint8_t>(seq.entry) : 0;
+    if (painter_) {
+        if (on) painter_->SequenceCell(Area(), seq.index, true);
+        if (seq.ofEnds)
+            painter_->DrawdownColumn(seq.index);
+        else
+            painter_->DrawdownRow(seq.index);
+    }
+    if (seq.index < seq.visible) ++seq.index;
+}
+
+// Inserts an end (pick) at the cursor, set at the cursor's shaft (treadle), or
+// deletes the one there; only this sequence moves.
+void KeyboardEntry::InsertOrDeleteThread(Sequence& seq, bool insert) {
+    const int at = seq.Thread();
+    if (seq.ofEnds) {
         const EndArrays one{mode_ == EntryMode::PatternThreading, mode_ == EntryMode::ThreadingA,
                             false, false};
-        if (k.key == EntryKey::Insert) {
-            InsertEnds(d_, End(), 1, one);
-            Threading()[End()] = static_cast<uint8_t>(row_);
-        } else {
-            DeleteEnds(d_, End(), End(), one);
-        }
-        if (painter_) painter_->ColumnsFrom(column_);
-        break;
-    }
-    case EntryKey::End:
-        column_ = visibleEnds_;
-        break;
-    case EntryKey::Home:
-        column_ = 1;
-        break;
-    default:
-        break;
-    }
-}
-
-void KeyboardEntry::ToggleThreading() {
-    if (End() > MaxEnds || row_ < 1 || row_ > ShaftCount()) return;
-    const ViewArea area = Area();
-    auto& t = Threading();
-    if (painter_) painter_->ThreadingCell(area, column_, false);
-    if (t[End()] == row_) {
-        t[End()] = 0;
+        if (insert)
+            InsertEnds(d_, at, 1, one);
+        else
+            DeleteEnds(d_, at, at, one);
     } else {
-        t[End()] = static_cast<uint8_t>(row_);
-        if (painter_) painter_->ThreadingCell(area, column_, true);
-    }
-    if (painter_) painter_->DrawdownColumn(column_);
-    if (column_ < visibleEnds_) ++column_;
-}
-
-// ---- treadling A (columns are treadles, rows picks) ----
-
-void KeyboardEntry::TreadlingKey(EntryKeyPress k) {
-    const int n = d_.TreadlesA;
-    const bool leftToRight = d_.ShaftOneAtBottom;
-    const EntryKey later = d_.LiftplanFromBottom ? EntryKey::Up : EntryKey::Down;
-    const EntryKey earlier = d_.LiftplanFromBottom ? EntryKey::Down : EntryKey::Up;
-    switch (k.key) {
-    case EntryKey::Right:
-        column_ = WrapInto(column_ + (leftToRight ? 1 : -1), n);
-        break;
-    case EntryKey::Left:
-        column_ = WrapInto(column_ + (leftToRight ? -1 : 1), n);
-        break;
-    case EntryKey::Up:
-    case EntryKey::Down:
-        if (k.key == later && row_ < visiblePicks_) ++row_;
-        if (k.key == earlier && row_ > 1) --row_;
-        break;
-    case EntryKey::Digit: {
-        const int digit = k.digit == 0 ? 10 : k.digit;
-        if (digit > n) break;
-        column_ = digit;
-        ToggleTreadling();
-        break;
-    }
-    case EntryKey::Toggle:
-        ToggleTreadling();
-        break;
-    case EntryKey::Insert:
-    case EntryKey::Delete: {
-        if (row_ >= visiblePicks_ || Pick() > d_.Picks) break;
         const PickArrays one{false, true, false, false};
-        if (k.key == EntryKey::Insert) {
-            InsertPicks(d_, Pick(), 1, one);
-            d_.TreadlingA[Pick()] = static_cast<uint8_t>(column_);
-        } else {
-            DeletePicks(d_, Pick(), Pick(), one);
-        }
-        if (painter_) painter_->RowsFrom(row_);
-        break;
+        if (insert)
+            InsertPicks(d_, at, 1, one);
+        else
+            DeletePicks(d_, at, at, one);
     }
-    case EntryKey::End:
-        row_ = visiblePicks_;
-        break;
-    case EntryKey::Home:
-        row_ = 1;
-        break;
-    default:
-        break;
-    }
-}
-
-void KeyboardEntry::ToggleTreadling() {
-    if (Pick() > MaxPicks || column_ < 1 || column_ > d_.TreadlesA) return;
-    if (painter_) painter_->TreadlingCell(ViewArea::TreadlingA, row_, false);
-    if (d_.TreadlingA[Pick()] == column_) {
-        d_.TreadlingA[Pick()] = 0;
-    } else {
-        d_.TreadlingA[Pick()] = static_cast<uint8_t>(column_);
-        if (painter_) painter_->TreadlingCell(ViewArea::TreadlingA, row_, true);
-    }
-    if (painter_) painter_->DrawdownRow(row_);
-    if (row_ < visiblePicks_) ++row_;
+    if (insert) seq.entries[at] = static_cast<uint8_t>(seq.entry);
+    if (!painter_) return;
+    if (seq.ofEnds)
+        painter_->ColumnsFrom(seq.index);
+    else
+        painter_->RowsFrom(seq.index);
 }
 
 // ---- tie-up AA (columns are treadles A, rows shafts A) ----
@@ -313,19 +294,11 @@ void KeyboardEntry::ToggleTreadling() {
 void KeyboardEntry::TieupKey(EntryKeyPress k) {
     const bool leftToRight = d_.ShaftOneAtBottom;
     const bool top = d_.ShaftOneAtTop();
+    if (MoveOnArrow(k.key, leftToRight ? EntryKey::Right : EntryKey::Left, column_, d_.TreadlesA,
+                    true) ||
+        MoveOnArrow(k.key, top ? EntryKey::Down : EntryKey::Up, row_, d_.ShaftsA, true))
+        return;
     switch (k.key) {
-    case EntryKey::Right:
-        column_ = WrapInto(column_ + (leftToRight ? 1 : -1), d_.TreadlesA);
-        break;
-    case EntryKey::Left:
-        column_ = WrapInto(column_ + (leftToRight ? -1 : 1), d_.TreadlesA);
-        break;
-    case EntryKey::Up:
-        row_ = WrapInto(row_ + (top ? -1 : 1), d_.ShaftsA);
-        break;
-    case EntryKey::Down:
-        row_ = WrapInto(row_ + (top ? 1 : -1), d_.ShaftsA);
-        break;
     case EntryKey::Toggle:
         SetTieup(d_.TieupAA(row_, column_) != TieGround ? TieGround : TieNone);
         break;
@@ -355,19 +328,13 @@ void KeyboardEntry::SetTieup(int value) {
 void KeyboardEntry::LiftplanKey(EntryKeyPress k) {
     const int n = std::min(d_.LiftplanWidth, MaxPatternShafts);
     const bool follow = LiftplanColumnsFollowScreen();
+    const EntryKey higherShaft =
+        (d_.ShaftOneAtBottom || !follow) ? EntryKey::Right : EntryKey::Left;
+    if (MoveOnArrow(k.key, higherShaft, column_, n, true) ||
+        MoveOnArrow(k.key, d_.LiftplanFromBottom ? EntryKey::Up : EntryKey::Down, row_,
+                    visiblePicks_, false))
+        return;
     switch (k.key) {
-    case EntryKey::Right:
-        column_ = WrapInto(column_ + ((d_.ShaftOneAtBottom || !follow) ? 1 : -1), n);
-        break;
-    case EntryKey::Left:
-        column_ = WrapInto(column_ + ((!d_.ShaftOneAtBottom && follow) ? 1 : -1), n);
-        break;
-    case EntryKey::Up:
-        row_ = std::clamp(row_ + (d_.LiftplanFromBottom ? 1 : -1), 1, visiblePicks_);
-        break;
-    case EntryKey::Down:
-        row_ = std::clamp(row_ + (d_.LiftplanFromBottom ? -1 : 1), 1, visiblePicks_);
-        break;
     case EntryKey::Toggle:
         ToggleLiftplan();
         break;

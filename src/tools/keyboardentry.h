@@ -43,8 +43,8 @@ struct EntryKeyPress {
 class EntryPainter {
   public:
     virtual ~EntryPainter() = default;
-    virtual void ThreadingCell(ViewArea area, int i, bool on) = 0; // at its stored shaft
-    virtual void TreadlingCell(ViewArea area, int j, bool on) = 0; // at its stored treadle
+    // A threading's column or the treadling's row, at its stored shaft (treadle).
+    virtual void SequenceCell(ViewArea area, int index, bool on) = 0;
     virtual void TieupCell(int shaft, int treadle, int value) = 0; // tie-up AA
     virtual void LiftplanCell(int j, int column, bool on) = 0;
     virtual void DrawdownColumn(int i) = 0;
@@ -92,12 +92,28 @@ class KeyboardEntry {
     int Pick() const { return d_.FirstPick + row_; }
     int ShaftCount() const;
     OneBasedBytes<MaxEnds>& Threading();
-    void ThreadingKey(EntryKeyPress k);
-    void TreadlingKey(EntryKeyPress k);
+    // A threading or treadling A as the cursor meets it: one entry per end
+    // (pick), naming its shaft (treadle). The cursor's column and row are the
+    // visible end and the shaft in a threading, the other way round in the
+    // treadling.
+    struct Sequence {
+        OneBasedBytes<MaxEnds>& entries; // MaxPicks long as well
+        int& index;                      // the visible end (pick)
+        int& entry;                      // the shaft (treadle)
+        int first;                       // FirstEnd (FirstPick)
+        int visible;
+        int used; // Ends (Picks)
+        int entryCount;
+        bool ofEnds;
+        int Thread() const { return first + index; }
+    };
+    static_assert(MaxEnds == MaxPicks);
+    Sequence CurrentSequence();
+    void SequenceKey(EntryKeyPress k);
+    void ToggleEntry(Sequence& seq);
+    void InsertOrDeleteThread(Sequence& seq, bool insert);
     void TieupKey(EntryKeyPress k);
     void LiftplanKey(EntryKeyPress k);
-    void ToggleThreading();
-    void ToggleTreadling();
     void SetTieup(int value);
     void ToggleLiftplan();
 

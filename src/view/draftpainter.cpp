@@ -10,15 +10,6 @@
 
 namespace hm {
 
-namespace {
-
-constexpr ViewArea kThreadings[] = {ViewArea::PatternThreading, ViewArea::ThreadingA,
-                                    ViewArea::ThreadingB};
-constexpr ViewArea kTreadlings[] = {ViewArea::TreadlingA, ViewArea::TreadlingB};
-constexpr TieupKind kTieups[] = {TieupKind::AA, TieupKind::AB, TieupKind::BA, TieupKind::BB};
-
-} // namespace
-
 DraftPainter::DraftPainter(Canvas& canvas, const Draft& d, const DraftLayout& layout)
     : c_(canvas), d_(d), layout_(layout), bg_(ToRgb(d.BackgroundColor)), grid_(ToRgb(d.GridColor)),
       mark_(ToRgb(d.MarkColor)) {
@@ -51,12 +42,18 @@ bool DraftPainter::PickValid(int j) const {
     return j >= 1 && j <= layout_.visiblePicks && Pick(j) <= MaxPicks;
 }
 
-const OneBasedBytes<MaxEnds>* DraftPainter::ThreadingArray(ViewArea area) const {
-    return ThreadingOfArea(d_, area);
+bool DraftPainter::IndexValid(ViewArea sequence, int index) const {
+    return IsThreadingArea(sequence) ? EndValid(index) : PickValid(index);
 }
 
-const OneBasedBytes<MaxPicks>* DraftPainter::TreadlingArray(ViewArea area) const {
-    return TreadlingOfArea(d_, area);
+int DraftPainter::StoredEntry(ViewArea sequence, int index) const {
+    if (IsThreadingArea(sequence)) return (*ThreadingOfArea(d_, sequence))[End(index)];
+    return (*TreadlingOfArea(d_, sequence))[Pick(index)];
+}
+
+int DraftPainter::EntryCount(ViewArea sequence) const {
+    return IsThreadingArea(sequence) ? layout_.ShaftCount(sequence)
+                                     : layout_.TreadleCount(sequence);
 }
 
 bool DraftPainter::AreaShown(ViewArea area) const {
@@ -120,11 +117,11 @@ void DraftPainter::PaintGrids(QRgb colour) {
     }
     if (l.showThreading) {
         Grid(l.warpBar, l.warpBar.cols, colour);
-        for (ViewArea a : kThreadings) Grid(l.Block(a), l.Block(a).cols, colour);
-        for (TieupKind k : kTieups) Grid(l.TieupBlockOf(k), l.TieupBlockOf(k).cols, colour);
+        for (ViewArea a : ThreadingAreas) Grid(l.Block(a), l.Block(a).cols, colour);
+        for (TieupKind k : AllTieupKinds) Grid(l.TieupBlockOf(k), l.TieupBlockOf(k).cols, colour);
         ConnectorLines(colour);
     }
-    for (ViewArea a : kTreadlings) Grid(l.Block(a), l.Block(a).cols, colour);
+    for (ViewArea a : TreadlingAreas) Grid(l.Block(a), l.Block(a).cols, colour);
     Grid(l.liftplan, l.liftplanWidth, colour);
     Grid(l.weftBar, 1, colour);
     if (d_.DrawdownStyle == DrawdownStyleKind::Grid)
@@ -159,32 +156,24 @@ void DraftPainter::PaintTieupValue(int u, int v, int value) {
     }
 }
 
-void DraftPainter::PaintThreadingCell(ViewArea threading, int i, bool on) {
-    FlushClear();
-    const auto* arr = ThreadingArray(threading);
-    if (!arr || !EndValid(i)) return;
-    PaintThreadingCellAt(threading, i, (*arr)[End(i)], on);
+void DraftPainter::PaintSequenceMark(ViewArea sequence, int index, int entry, bool on) {
+    if (IsThreadingArea(sequence))
+        PaintMark(layout_.EndColumn(index), layout_.ShaftRow(sequence, entry), on);
+    else
+        PaintMark(layout_.TreadleColumn(sequence, entry), layout_.PickRow(index), on);
 }
 
-void DraftPainter::PaintThreadingCellAt(ViewArea threading, int i, int shaft, bool on) {
+void DraftPainter::PaintSequenceCell(ViewArea sequence, int index, bool on) {
     FlushClear();
-    if (!ThreadingArray(threading) || !AreaShown(threading) || !EndValid(i)) return;
-    if (shaft < 1 || shaft > layout_.ShaftCount(threading)) return;
-    PaintMark(layout_.EndColumn(i), layout_.ShaftRow(threading, shaft), on);
+    if (!IsSequenceArea(sequence) || !IndexValid(sequence, index)) return;
+    PaintSequenceCellAt(sequence, index, StoredEntry(sequence, index), on);
 }
 
-void DraftPainter::PaintTreadlingCell(ViewArea treadling, int j, bool on) {
+void DraftPainter::PaintSequenceCellAt(ViewArea sequence, int index, int entry, bool on) {
     FlushClear();
-    const auto* arr = TreadlingArray(treadling);
-    if (!arr || !PickValid(j)) return;
-    PaintTreadlingCellAt(treadling, j, (*arr)[Pick(j)], on);
-}
-
-void DraftPainter::PaintTreadlingCellAt(ViewArea treadling, int j, int treadle, bool on) {
-    FlushClear();
-    if (!TreadlingArray(treadling) || !AreaShown(treadling) || !PickValid(j)) return;
-    if (treadle < 1 || treadle > layout_.TreadleCount(treadling)) return;
-    PaintMark(layout_.TreadleColumn(treadling, treadle), layout_.PickRow(j), on);
+    if (!IsSequenceArea(sequence) || !AreaShown(sequence) || !IndexValid(sequence, index)) return;
+    if (entry < 1 || entry > EntryCount(sequence)) return;
+    PaintSequenceMark(sequence, index, entry, on);
 }
 
 void DraftPainter::PaintLiftplanCell(int j, int column, bool on) {
@@ -215,20 +204,11 @@ void DraftPainter::PaintWeftBarCell(int j) {
     c_.Fill(layout_.InteriorRect(layout_.weftBar.u, layout_.PickRow(j)), WeftColour(Pick(j)));
 }
 
-void DraftPainter::PaintThreadingColumnCells(ViewArea threading, int i) {
-    if (!AreaShown(threading) || !EndValid(i)) return;
-    const int stored = (*ThreadingArray(threading))[End(i)];
-    const int u = layout_.EndColumn(i);
-    for (int s = 1; s <= layout_.ShaftCount(threading); ++s)
-        PaintMark(u, layout_.ShaftRow(threading, s), s == stored);
-}
-
-void DraftPainter::PaintTreadlingRowCells(ViewArea treadling, int j) {
-    if (!AreaShown(treadling) || !PickValid(j)) return;
-    const int stored = (*TreadlingArray(treadling))[Pick(j)];
-    const int v = layout_.PickRow(j);
-    for (int t = 1; t <= layout_.TreadleCount(treadling); ++t)
-        PaintMark(layout_.TreadleColumn(treadling, t), v, t == stored);
+void DraftPainter::PaintSequenceCells(ViewArea sequence, int index) {
+    if (!AreaShown(sequence) || !IndexValid(sequence, index)) return;
+    const int stored = StoredEntry(sequence, index);
+    for (int e = 1; e <= EntryCount(sequence); ++e)
+        PaintSequenceMark(sequence, index, e, e == stored);
 }
 
 void DraftPainter::PaintLiftplanRow(int j, bool marksOnly) {
@@ -241,16 +221,11 @@ void DraftPainter::PaintLiftplanRow(int j, bool marksOnly) {
     }
 }
 
-void DraftPainter::EraseThreadingMarks(ViewArea threading) {
+void DraftPainter::EraseSequenceMarks(ViewArea sequence) {
     FlushClear();
-    if (layout_.designMode || !AreaShown(threading)) return;
-    for (int i = 1; i <= layout_.visibleEnds; ++i) PaintThreadingCell(threading, i, false);
-}
-
-void DraftPainter::EraseTreadlingMarks(ViewArea treadling) {
-    FlushClear();
-    if (layout_.designMode || !AreaShown(treadling)) return;
-    for (int j = 1; j <= layout_.visiblePicks; ++j) PaintTreadlingCell(treadling, j, false);
+    if (layout_.designMode || !IsSequenceArea(sequence) || !AreaShown(sequence)) return;
+    const int count = IsThreadingArea(sequence) ? layout_.visibleEnds : layout_.visiblePicks;
+    for (int k = 1; k <= count; ++k) PaintSequenceCell(sequence, k, false);
 }
 
 // ---- drawdown cells ----
@@ -493,8 +468,7 @@ void DraftPainter::PaintDrawdownRowCells(int j, int limit, RowCells which, bool 
     }
 }
 
-void DraftPainter::PaintDrawdownColumn(int i) {
-    FlushClear();
+void DraftPainter::PaintDrawdownColumnCells(int i, bool warpOnTopOnly) {
     if (!EndValid(i)) return;
     const int end = End(i);
     const int u = layout_.EndColumn(i);
@@ -502,8 +476,15 @@ void DraftPainter::PaintDrawdownColumn(int i) {
     for (int j = 1; j <= layout_.visiblePicks; ++j) {
         if (!PickValid(j)) break;
         const int pick = Pick(j);
-        PaintDrawdownCell(u, layout_.PickRow(j), WarpOnTop(d_, pick, end), warp, WeftColour(pick));
+        const bool warpOnTop = WarpOnTop(d_, pick, end);
+        if (warpOnTop || !warpOnTopOnly)
+            PaintDrawdownCell(u, layout_.PickRow(j), warpOnTop, warp, WeftColour(pick));
     }
+}
+
+void DraftPainter::PaintDrawdownColumn(int i) {
+    FlushClear();
+    PaintDrawdownColumnCells(i, false);
 }
 
 void DraftPainter::PaintDrawdownRow(int j) {
@@ -513,18 +494,8 @@ void DraftPainter::PaintDrawdownRow(int j) {
 
 void DraftPainter::PaintDesignColumn(int i) {
     FlushClear();
-    if (!layout_.designMode) {
-        PaintDrawdownColumn(i);
-        return;
-    }
-    if (!EndValid(i)) return;
-    const int end = End(i);
-    const int u = layout_.EndColumn(i);
-    const QRgb warp = WarpColour(end);
-    for (int j = 1; j <= layout_.visiblePicks; ++j) {
-        if (!PickValid(j)) break;
-        if (WarpOnTop(d_, Pick(j), end)) c_.Fill(DrawdownCellRect(u, layout_.PickRow(j)), warp);
-    }
+    // The picture's cells are drawn over the background: only the raised ones.
+    PaintDrawdownColumnCells(i, layout_.designMode);
 }
 
 void DraftPainter::PaintDesignRow(int j) {
@@ -540,7 +511,7 @@ void DraftPainter::RepaintColumnsFrom(int i) {
     FlushClear();
     for (int k = std::max(1, i); k <= layout_.visibleEnds && EndValid(k); ++k) {
         if (!layout_.designMode && layout_.showThreading)
-            for (ViewArea a : kThreadings) PaintThreadingColumnCells(a, k);
+            for (ViewArea a : ThreadingAreas) PaintSequenceCells(a, k);
         PaintWarpBarCell(k);
         PaintDrawdownColumn(k);
     }
@@ -551,7 +522,7 @@ void DraftPainter::RepaintRowsFrom(int j) {
     const int limit = RowPassLimit();
     for (int k = std::max(1, j); k <= layout_.visiblePicks && PickValid(k); ++k) {
         if (!layout_.designMode)
-            for (ViewArea a : kTreadlings) PaintTreadlingRowCells(a, k);
+            for (ViewArea a : TreadlingAreas) PaintSequenceCells(a, k);
         PaintWeftBarCell(k);
         PaintDrawdownRowCells(k, limit, RowCells::All);
     }
@@ -564,7 +535,7 @@ void DraftPainter::RepaintRowsWithLiftplan(int j, bool exact) {
     for (int k = std::max(1, j); k <= layout_.visiblePicks && PickValid(k); ++k) {
         if (!layout_.designMode) {
             PaintLiftplanRow(k, false);
-            for (ViewArea a : kTreadlings) PaintTreadlingRowCells(a, k);
+            for (ViewArea a : TreadlingAreas) PaintSequenceCells(a, k);
         }
         PaintWeftBarCell(k);
         PaintDrawdownRowCells(k, limit, which);
@@ -644,7 +615,7 @@ void DraftPainter::RepaintDraftMode() {
 
     for (int i = 1; i <= l.visibleEnds && EndValid(i); ++i) {
         if (l.showThreading) {
-            for (ViewArea a : kThreadings) PaintThreadingCell(a, i, true);
+            for (ViewArea a : ThreadingAreas) PaintSequenceCell(a, i, true);
             PaintWarpBarCell(i);
         }
         const int e = End(i);
@@ -654,7 +625,7 @@ void DraftPainter::RepaintDraftMode() {
         if (threaded && !merged) FillDrawdownColumnWithWarp(i);
     }
     if (l.showThreading) {
-        for (TieupKind k : kTieups) {
+        for (TieupKind k : AllTieupKinds) {
             const ViewArea area = AreaOfTieup(k);
             if (!AreaShown(area)) continue;
             const TieupBlock& block = d_.Tieup(k);
@@ -670,7 +641,7 @@ void DraftPainter::RepaintDraftMode() {
     const RowCells which = (ThreadStyle() || merged) ? RowCells::All : RowCells::WeftOnTop;
     for (int j = 1; j <= l.visiblePicks && PickValid(j); ++j) {
         PaintLiftplanRow(j, true);
-        for (ViewArea a : kTreadlings) PaintTreadlingCell(a, j, true);
+        for (ViewArea a : TreadlingAreas) PaintSequenceCell(a, j, true);
         PaintWeftBarCell(j);
         PaintDrawdownRowCells(j, limit, which, merged);
     }

@@ -2,7 +2,8 @@
 // Painting of the draft view onto a Canvas: the full repaint of Draft and Design
 // mode and the partial painters that tools, keyboard entry, the clipboard and
 // scrolling call after they change a few cells. One routine serves each family of
-// areas (the three threadings, the two treadlings, the four tie-ups).
+// areas: the threadings and treadlings (sequences: one entry per end or pick,
+// naming its shaft or treadle) and the four tie-ups.
 //
 // Cell arguments are visible indices: column i = 1..visibleEnds shows end
 // FirstEnd + i, row j = 1..visiblePicks shows pick FirstPick + j.
@@ -35,20 +36,19 @@ class DraftPainter {
     void PaintGridsInColour(uint32_t bgr) { PaintGrids(ToRgb(bgr)); }
 
     // ---- single cells ----
-    // The cell of visible column i at the row of its stored shaft.
-    void PaintThreadingCell(ViewArea threading, int i, bool on);
-    // The cell of visible column i at the row of `shaft` (tool previews).
-    void PaintThreadingCellAt(ViewArea threading, int i, int shaft, bool on);
-    void PaintTreadlingCell(ViewArea treadling, int j, bool on);
-    void PaintTreadlingCellAt(ViewArea treadling, int j, int treadle, bool on);
+    // In a threading the cell of visible column `index` at the row of its stored
+    // shaft; in a treadling the cell of visible row `index` at the column of its
+    // stored treadle.
+    void PaintSequenceCell(ViewArea sequence, int index, bool on);
+    // The same cell at shaft (treadle) `entry` (tool previews).
+    void PaintSequenceCellAt(ViewArea sequence, int index, int entry, bool on);
     void PaintLiftplanCell(int j, int column, bool on);
     void PaintTieupCell(TieupKind kind, int shaft, int treadle, int value);
     void PaintWarpBarCell(int i);
     void PaintWeftBarCell(int j);
 
     // ---- several cells ----
-    void EraseThreadingMarks(ViewArea threading);
-    void EraseTreadlingMarks(ViewArea treadling);
+    void EraseSequenceMarks(ViewArea sequence);
     void PaintDrawdownColumn(int i);
     void PaintDrawdownRow(int j);
     void RepaintColumnsFrom(int i);
@@ -69,8 +69,11 @@ class DraftPainter {
     bool PickValid(int j) const;
     int End(int i) const { return layout_.firstEnd + i; }
     int Pick(int j) const { return layout_.firstPick + j; }
-    const OneBasedBytes<MaxEnds>* ThreadingArray(ViewArea area) const;
-    const OneBasedBytes<MaxPicks>* TreadlingArray(ViewArea area) const;
+    // Sequence areas: visible end (pick) `index` valid, its stored shaft
+    // (treadle), and how many shafts (treadles) the area shows.
+    bool IndexValid(ViewArea sequence, int index) const;
+    int StoredEntry(ViewArea sequence, int index) const;
+    int EntryCount(ViewArea sequence) const;
     bool AreaShown(ViewArea area) const;
     QRgb WarpColour(int end) const;
     QRgb WeftColour(int pick) const;
@@ -79,8 +82,9 @@ class DraftPainter {
     void ConnectorLines(QRgb colour);
     void PaintMark(int u, int v, bool on);
     void PaintTieupValue(int u, int v, int value);
-    void PaintThreadingColumnCells(ViewArea threading, int i);
-    void PaintTreadlingRowCells(ViewArea treadling, int j);
+    void PaintSequenceMark(ViewArea sequence, int index, int entry, bool on);
+    // Every cell of one end (pick): the stored one marked, the others cleared.
+    void PaintSequenceCells(ViewArea sequence, int index);
     void PaintLiftplanRow(int j, bool marksOnly);
 
     // Drawdown cells.
@@ -90,6 +94,8 @@ class DraftPainter {
     void WarpBand(int x, int y, int h, QRgb warp);
     void WeftBand(int x, int y, int w, QRgb weft);
     void FillDrawdownColumnWithWarp(int i);
+    // One drawdown column, or only its cells with the warp on top.
+    void PaintDrawdownColumnCells(int i, bool warpOnTopOnly);
     // Which cells of a drawdown row a pass paints.
     enum class RowCells { All, WeftOnTop, WarpOnTop, NotBackground };
     // One drawdown row over visible columns 1..limit. With `repeat` (full repaints

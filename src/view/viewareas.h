@@ -7,12 +7,21 @@
 
 namespace hm {
 
+inline constexpr ViewArea ThreadingAreas[] = {ViewArea::PatternThreading, ViewArea::ThreadingA,
+                                              ViewArea::ThreadingB};
+inline constexpr ViewArea TreadlingAreas[] = {ViewArea::TreadlingA, ViewArea::TreadlingB};
+
 inline bool IsThreadingArea(ViewArea a) {
     return a == ViewArea::PatternThreading || a == ViewArea::ThreadingA ||
            a == ViewArea::ThreadingB;
 }
 inline bool IsTreadlingArea(ViewArea a) {
     return a == ViewArea::TreadlingA || a == ViewArea::TreadlingB;
+}
+// Threadings and treadlings are sequences: one entry per end (pick), naming its
+// shaft (treadle).
+inline bool IsSequenceArea(ViewArea a) {
+    return IsThreadingArea(a) || IsTreadlingArea(a);
 }
 inline bool IsTieupArea(ViewArea a) {
     return a == ViewArea::TieupAA || a == ViewArea::TieupAB || a == ViewArea::TieupBA ||
@@ -46,6 +55,12 @@ template <typename D> auto* TreadlingOfArea(D& d, ViewArea a) {
     default:
         return static_cast<decltype(&d.TreadlingA)>(nullptr);
     }
+}
+
+// The threading or treadling a sequence area shows; nullptr for any other area.
+template <typename D> auto* SequenceOfArea(D& d, ViewArea a) {
+    static_assert(MaxEnds == MaxPicks, "threadings and treadlings share one array type");
+    return IsThreadingArea(a) ? ThreadingOfArea(d, a) : TreadlingOfArea(d, a);
 }
 
 inline ViewArea AreaOfTieup(TieupKind k) {

@@ -10,6 +10,19 @@
 using namespace hm;
 using namespace hmtest;
 
+namespace {
+
+ReadResult ReadDesign(Draft& d, const Bytes& f) {
+    QByteArray data = f.q();
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    ReadResult r;
+    ReadDesignData(d, buffer, r);
+    return r;
+}
+
+} // namespace
+
 TEST(DesignFile, CompanionNames) {
     EXPECT_EQ(CompanionDesignFile("/a/b/Rose.hdm", PatternFormat::Hdm), "/a/b/Rose.hdb");
     EXPECT_EQ(CompanionBitmap("/a/b/Rose.hdm", PatternFormat::Hdm), "/a/b/Rose.bmp");
@@ -25,12 +38,8 @@ TEST(DesignFile, ReadsRowsWithinTheCapacity) {
     for (int r = 1; r <= 2401; ++r) {
         f.b(r % 2 ? 0x05 : 0x00).fill(298, 0).b(0x80).bs({0xFF, 0xFF});
     }
-    QByteArray data = f.q();
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
     Draft d;
-    ReadResult r;
-    ReadDesignData(d, buffer, r);
+    const ReadResult r = ReadDesign(d, f);
     EXPECT_TRUE(r.messages.empty());
     EXPECT_TRUE(d.GetDesignCell(1, 1) && d.GetDesignCell(1, 3) && !d.GetDesignCell(1, 2));
     EXPECT_FALSE(d.GetDesignCell(2, 1));
@@ -40,12 +49,8 @@ TEST(DesignFile, ReadsRowsWithinTheCapacity) {
 TEST(DesignFile, WrongSignatureIsReportedAndReadingGoesOn) {
     Bytes f;
     f.bs({'X', 'M'}).fill(8, 0).u16(0).u16(1).fill(114, 0).b(0x02);
-    QByteArray data = f.q();
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
     Draft d;
-    ReadResult r;
-    ReadDesignData(d, buffer, r);
+    const ReadResult r = ReadDesign(d, f);
     ASSERT_EQ(r.messages.size(), 1u);
     EXPECT_EQ(r.messages[0].text, "Incorrect file signature.");
     EXPECT_TRUE(d.GetDesignCell(1, 2));

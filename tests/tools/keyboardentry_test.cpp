@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/keyboardentry.h"
+#include "view/viewareas.h"
 
 namespace hm {
 namespace {
@@ -13,11 +14,9 @@ namespace {
 class RecordingPainter : public EntryPainter {
   public:
     std::vector<std::string> calls;
-    void ThreadingCell(ViewArea, int i, bool on) override {
-        calls.push_back("thr " + std::to_string(i) + (on ? " on" : " off"));
-    }
-    void TreadlingCell(ViewArea, int j, bool on) override {
-        calls.push_back("trd " + std::to_string(j) + (on ? " on" : " off"));
+    void SequenceCell(ViewArea area, int index, bool on) override {
+        calls.push_back((IsThreadingArea(area) ? "thr " : "trd ") + std::to_string(index) +
+                        (on ? " on" : " off"));
     }
     void TieupCell(int s, int t, int v) override {
         calls.push_back("tie " + std::to_string(s) + "," + std::to_string(t) + "=" +
@@ -165,6 +164,35 @@ TEST_F(KeyboardEntryTest, TreadlingDigitsSetTheTreadleAndAdvanceThePick) {
     EXPECT_STREQ(e.TopLabelKey(), "@idpick");
     EXPECT_STREQ(e.BottomLabelKey(), "@idtreadle");
     EXPECT_EQ(e.BottomNumber(), 4);
+}
+
+TEST_F(KeyboardEntryTest, TreadlingInsertAndDeleteMoveTreadlingAOnly) {
+    d.Picks = 6;
+    d.TreadlesA = 4;
+    d.FirstPick = 2;
+    for (int j = 1; j <= 6; ++j) {
+        d.TreadlingA[j] = static_cast<uint8_t>(j % 4 + 1);
+        d.TreadlingB[j] = 1;
+    }
+    const Draft before = d;
+    KeyboardEntry e = Make(EntryMode::TreadlingA, 40, 3);
+    e.Press(EntryKey::Digit, 3); // pick 3 set, the cursor on pick 4
+    e.Press(EntryKey::Insert);
+    EXPECT_EQ(d.TreadlingA[4], 3);
+    EXPECT_EQ(d.TreadlingA[5], before.TreadlingA[4]);
+    EXPECT_EQ(d.TreadlingB[7], 0);
+    EXPECT_EQ(p.calls.back(), "rows from 2");
+    e.Press(EntryKey::Delete);
+    EXPECT_EQ(d.TreadlingA[4], before.TreadlingA[4]);
+    // Nothing happens in the last visible row or past the picks in use.
+    e.Press(EntryKey::End);
+    e.Press(EntryKey::Insert);
+    EXPECT_EQ(d.TreadlingA[5], before.TreadlingA[5]);
+    d.FirstPick = 6;
+    const auto kept = d.TreadlingA.bytes;
+    e.Press(EntryKey::Home);
+    e.Press(EntryKey::Delete);
+    EXPECT_EQ(d.TreadlingA.bytes, kept);
 }
 
 TEST_F(KeyboardEntryTest, TieupPeriodWritesAPatternTieAndSpaceCycles) {

@@ -24,6 +24,21 @@ QRgb Weft(const Draft& d, int pick) {
     return ToRgb(d.Palette[d.WeftColors[pick]]);
 }
 
+// A cleared full repaint through a QPainter canvas; `changed` is what the
+// canvas reports as touched.
+QImage RepaintThroughPainter(const Draft& d, const DraftLayout& l, QRect* changed = nullptr) {
+    QImage img(test::ImageW, test::ImageH, QImage::Format_RGB32);
+    {
+        QPainter qp(&img);
+        PainterCanvas canvas(qp, img.width(), img.height());
+        DraftPainter p(canvas, d, l);
+        p.ClearAll();
+        p.Repaint();
+        if (changed) *changed = canvas.TakeChanged();
+    }
+    return img;
+}
+
 void SetOrientation(Draft& d, int combo) {
     d.ThreadingFromRight = combo & 1;
     d.LiftplanFromBottom = combo & 2;
@@ -330,10 +345,10 @@ TEST(DraftPainter, PartialPaintersLeaveTheSamePixelsAsAFullRepaint) {
                 ExpectPartialMatchesFull(
                     *d,
                     [](Draft& dr, DraftPainter& p) {
-                        p.PaintThreadingCell(ViewArea::ThreadingA, 4, false);
+                        p.PaintSequenceCell(ViewArea::ThreadingA, 4, false);
                         dr.ThreadingA[4] = dr.ThreadingA[4] % 4 + 1;
-                        p.PaintThreadingCell(ViewArea::ThreadingA, 4, true);
-                        p.PaintThreadingCell(ViewArea::PatternThreading, 4, false);
+                        p.PaintSequenceCell(ViewArea::ThreadingA, 4, true);
+                        p.PaintSequenceCell(ViewArea::PatternThreading, 4, false);
                         dr.PatternThreading[4] = 0;
                         p.PaintDrawdownColumn(4);
                     },
@@ -341,11 +356,11 @@ TEST(DraftPainter, PartialPaintersLeaveTheSamePixelsAsAFullRepaint) {
                 ExpectPartialMatchesFull(
                     *d,
                     [](Draft& dr, DraftPainter& p) {
-                        p.PaintTreadlingCell(ViewArea::TreadlingB, 2, false);
+                        p.PaintSequenceCell(ViewArea::TreadlingB, 2, false);
                         dr.TreadlingB[2] = 0;
-                        p.PaintTreadlingCell(ViewArea::TreadlingA, 2, false);
+                        p.PaintSequenceCell(ViewArea::TreadlingA, 2, false);
                         dr.TreadlingA[2] = 3;
-                        p.PaintTreadlingCell(ViewArea::TreadlingA, 2, true);
+                        p.PaintSequenceCell(ViewArea::TreadlingA, 2, true);
                         p.PaintDrawdownRow(2);
                     },
                     "treadling");
@@ -460,15 +475,9 @@ TEST(DraftPainter, PainterCanvasMatchesImageCanvas) {
                 d->DrawdownStyle = static_cast<DrawdownStyleKind>(style);
                 const bool gridStyle = design != 2;
                 const test::Rendered direct = RenderFull(*d, gridStyle);
-                QImage img(test::ImageW, test::ImageH, QImage::Format_RGB32);
-                {
-                    QPainter qp(&img);
-                    PainterCanvas canvas(qp, img.width(), img.height());
-                    DraftPainter p(canvas, *d, direct.layout);
-                    p.ClearAll();
-                    p.Repaint();
-                    EXPECT_EQ(canvas.TakeChanged(), img.rect());
-                }
+                QRect changed;
+                const QImage img = RepaintThroughPainter(*d, direct.layout, &changed);
+                EXPECT_EQ(changed, img.rect());
                 EXPECT_EQ(test::FirstDifference(img, direct.image), "")
                     << "design " << design << " zoom " << zoom << " style " << style;
             }
@@ -495,14 +504,7 @@ TEST(DraftPainter, DirectRowsMatchThePlainPathInEveryStartPosition) {
                     d->Zoom = zoom;
                     d->DrawdownStyle = static_cast<DrawdownStyleKind>(style);
                     const test::Rendered direct = RenderFull(*d, style == 2);
-                    QImage img(test::ImageW, test::ImageH, QImage::Format_RGB32);
-                    {
-                        QPainter qp(&img);
-                        PainterCanvas canvas(qp, img.width(), img.height());
-                        DraftPainter p(canvas, *d, direct.layout);
-                        p.ClearAll();
-                        p.Repaint();
-                    }
+                    const QImage img = RepaintThroughPainter(*d, direct.layout);
                     ASSERT_EQ(test::FirstDifference(img, direct.image), "")
                         << "combo " << combo << " design " << design << " zoom " << zoom
                         << " style " << style;
@@ -535,14 +537,14 @@ TEST(DraftPainter, OutOfRangeCallsPaintNothing) {
     test::Rendered r = RenderFull(*d);
     ImageCanvas canvas(r.image);
     DraftPainter p(canvas, *d, r.layout);
-    p.PaintThreadingCell(ViewArea::ThreadingA, 0, true);
-    p.PaintThreadingCell(ViewArea::ThreadingA, 9999, true);
-    p.PaintTreadlingCell(ViewArea::TreadlingA, -1, true);
+    p.PaintSequenceCell(ViewArea::ThreadingA, 0, true);
+    p.PaintSequenceCell(ViewArea::ThreadingA, 9999, true);
+    p.PaintSequenceCell(ViewArea::TreadlingA, -1, true);
     p.PaintLiftplanCell(1, 200, true);
     p.PaintTieupCell(TieupKind::AA, 40, 1, 1);
     p.PaintDrawdownColumn(0);
     p.PaintDrawdownRow(100000);
-    p.PaintThreadingCell(ViewArea::Drawdown, 1, true);
+    p.PaintSequenceCell(ViewArea::Drawdown, 1, true);
     EXPECT_TRUE(canvas.TakeChanged().isEmpty());
     p.RepaintColumnsFrom(1);
     p.RepaintRowsFrom(1);

@@ -1,5 +1,6 @@
 #include "ops/ui/clipboardcommands.h"
 
+#include <functional>
 #include <optional>
 
 #include "model/draft.h"
@@ -65,16 +66,26 @@ void CopyToClipboard(CommandContext& ctx, const ClipboardArea& area) {
     ctx.Own<ClipboardMemory>() = {content.kind, content.sourceColumn, content.sourceRow};
 }
 
-// Delete and the second half of Cut. The draft's arrays move, so the selection's
-// highlight would show cells that are no longer there: it goes.
+// Delete, the second half of Cut, and Crop. The draft's arrays move, so the
+// selection's highlight would show cells that are no longer there: it goes.
+// With relayout the view is laid out again (the scroll offset may change).
+void ChangeSelected(CommandContext& ctx, const std::function<StructureChange()>& change,
+                    bool relayout) {
+    StructureChange done;
+    RunW1(
+        ctx.host,
+        [&] {
+            done = change();
+            DropSelection(ctx);
+            if (!relayout) ctx.host.RepaintDraft();
+        },
+        relayout);
+    ctx.Show(done.messages);
+}
+
 void DeleteSelected(CommandContext& ctx, const ClipboardArea& area) {
-    ctx.host.TakeUndoSnapshot();
-    const StructureChange change = DeleteArea(ctx.draft, area);
-    DropSelection(ctx);
-    ctx.host.RepaintDraft();
-    ctx.host.MarkModified();
-    ctx.host.MarkUndoAvailable();
-    ctx.Show(change.messages);
+    ChangeSelected(
+        ctx, [&] { return DeleteArea(ctx.draft, area); }, false);
 }
 
 // The checks before Paste and Paste Special: a selection, clipboard content of
@@ -95,12 +106,6 @@ std::optional<ClipboardArea> PasteTarget(CommandContext& ctx, bool special) {
     return area;
 }
 
-std::optional<ClipboardColorList> ClipboardColors(CommandContext& ctx) {
-    std::optional<ClipboardColorList> colors = ColorListFromText(ClipboardText());
-    if (!colors) ctx.Ask(MessageKind::Error, "@clipformat");
-    return colors;
-}
-
 // The clipboard picture, read only as far as a paste of the kind can reach; a
 // grid picture for Paste Special whole (up to the largest extent), since a
 // quarter turn brings its far side in.
@@ -114,6 +119,27 @@ ClipboardCellPicture ClipboardPictureFor(const Draft& d, SelectionKind kind, boo
         width = height = DesignSize;
     }
     return PictureFromImage(ClipboardImage(), width, height);
+}
+
+// What Paste and Paste Special put in: the clipboard's colour list for the
+// colour kinds, else its picture. Nothing (after a message) when the text is
+// no colour list.
+struct PasteSource {
+    std::optional<ClipboardColorList> colors;
+    ClipboardCellPicture picture;
+};
+std::optional<PasteSource> ReadPasteSource(CommandContext& ctx, SelectionKind kind, bool special) {
+    PasteSource source;
+    if (!IsColorKind(kind)) {
+        source.picture = ClipboardPictureFor(ctx.draft, kind, special);
+        return source;
+    }
+    source.colors = ColorListFromText(ClipboardText());
+    if (!source.colors) {
+        ctx.Ask(MessageKind::Error, "@clipformat");
+        return std::nullopt;
+    }
+    return source;
 }
 
 } // namespace
@@ -147,13 +173,8 @@ bool EditDeleteClick(CommandContext& ctx) {
 bool Crop1Click(CommandContext& ctx) {
     const std::optional<ClipboardArea> area = SelectedArea(ctx);
     if (!area) return false;
-    ctx.host.TakeUndoSnapshot();
-    const StructureChange change = CropToArea(ctx.draft, *area);
-    DropSelection(ctx);
-    ctx.host.Update(); // the scroll offset may have changed
-    ctx.host.MarkModified();
-    ctx.host.MarkUndoAvailable();
-    ctx.Show(change.messages);
+    ChangeSelected(
+        ctx, [&] { return CropToArea(ctx.draft, *area); }, true);
     return true;
 }
 
@@ -161,19 +182,13 @@ bool EditPasteItemClick(CommandContext& ctx) {
     const std::optional<ClipboardArea> area = PasteTarget(ctx, false);
     if (!area) return false;
     const SelectionKind kind = area->kind;
-    std::optional<ClipboardColorList> colors;
-    ClipboardCellPicture picture;
-    if (IsColorKind(kind)) {
-        colors = ClipboardColors(ctx);
-        if (!colors) return false;
-    } else {
-        picture = ClipboardPictureFor(ctx.draft, kind, false);
-    }
+    const std::optional<PasteSource> in = ReadPasteSource(ctx, kind, false);
+    if (!in) return false;
     RunW1(ctx.host, [&] {
-        if (colors)
-            PasteColorList(ctx.draft, kind, area->FirstThread(), *colors);
+        if (in->colors)
+            PasteColorList(ctx.draft, kind, area->FirstThread(), *in->colors);
         else
-            PastePicture(ctx.draft, kind, area->firstColumn, area->firstRow, picture);
+            PastePicture(ctx.draft, kind, area->firstColumn, area->firstRow, in->picture);
         DropSelection(ctx);
         ctx.host.RepaintDraft();
     });
@@ -185,25 +200,19 @@ bool EditPasteSpecial1Click(CommandContext& ctx) {
     if (!area) return false;
     const SelectionKind kind = area->kind;
     const ClipboardMemory source = ctx.Own<ClipboardMemory>();
-    std::optional<ClipboardColorList> colors;
-    ClipboardCellPicture picture;
-    if (IsColorKind(kind)) {
-        colors = ClipboardColors(ctx);
-        if (!colors) return false;
-    } else {
-        picture = ClipboardPictureFor(ctx.draft, kind, true);
-    }
+    const std::optional<PasteSource> in = ReadPasteSource(ctx, kind, true);
+    if (!in) return false;
 
     TPasteSpecialDlg dialog(FieldsForKind(kind, GroupSize(ctx.draft, kind)), ctx.dialogParent);
     // Every preview and the OK start again from the draft as it was before the dialog.
     auto apply = [&](const PasteSpecialOptions& o) {
         ctx.undo.RestoreSnapshot(ctx.draft);
-        if (colors) {
+        if (in->colors) {
             const int from = IsEndKind(kind) ? source.sourceColumn : source.sourceRow;
-            PasteSpecialList(ctx.draft, kind, from, area->FirstThread(), *colors, o);
+            PasteSpecialList(ctx.draft, kind, from, area->FirstThread(), *in->colors, o);
         } else {
             PasteSpecialPicture(ctx.draft, kind, source.sourceColumn, source.sourceRow,
-                                area->firstColumn, area->firstRow, picture, o);
+                                area->firstColumn, area->firstRow, in->picture, o);
         }
         ctx.host.RepaintDraft();
     };

@@ -21,11 +21,8 @@ class TEdKeyForm::ViewPainter final : public EntryPainter {
   public:
     explicit ViewPainter(DraftView* v) : v_(v) {}
     std::function<void(const ClothChange&)> clothChanged;
-    void ThreadingCell(ViewArea area, int i, bool on) override {
-        v_->PaintThreadingCell(area, i, on);
-    }
-    void TreadlingCell(ViewArea area, int j, bool on) override {
-        v_->PaintTreadlingCell(area, j, on);
+    void SequenceCell(ViewArea area, int index, bool on) override {
+        v_->PaintSequenceCell(area, index, on);
     }
     void TieupCell(int shaft, int treadle, int value) override {
         v_->PaintTieupCell(TieupKind::AA, shaft, treadle, value);

@@ -21,6 +21,16 @@ void SortUnique(std::vector<int>& v) {
     v.erase(std::unique(v.begin(), v.end()), v.end());
 }
 
+// A cell of a threading or treadling: the visible end (pick) and the shaft
+// (treadle) it names.
+struct EntryCell {
+    int index;
+    int entry;
+};
+EntryCell EntryCellOf(ViewArea sequence, CellPoint p) {
+    return IsThreadingArea(sequence) ? EntryCell{p.x, p.y} : EntryCell{p.y, p.x};
+}
+
 } // namespace
 
 MouseTools::MouseTools(DraftView* view, ToolHooks hooks, QObject* parent)
@@ -131,6 +141,14 @@ void MouseTools::ShowCellInfoAt(int x, int y) {
         hooks_.showCellInfo(7, p.x, pick);
 }
 
+ViewArea MouseTools::AreaUnder(std::span<const ViewArea> order, int x, int y) const {
+    const DraftLayout& l = L();
+    for (ViewArea a : order)
+        if (l.AreaContains(a, x, y)) return a;
+    if (l.designMode && l.AreaContains(ViewArea::Drawdown, x, y)) return ViewArea::Drawdown;
+    return ViewArea::None;
+}
+
 // ---------------------------------------------------------------- events
 
 void MouseTools::MouseDown(int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
@@ -153,16 +171,9 @@ void MouseTools::MouseDown(int x, int y, Qt::MouseButton button, Qt::KeyboardMod
         ViewArea::TieupAA,          ViewArea::TieupAB,    ViewArea::TieupBA,
         ViewArea::TieupBB,          ViewArea::WarpColors, ViewArea::WeftColors,
     };
-    const DraftLayout& l = L();
-    ViewArea area = ViewArea::None;
-    for (ViewArea a : order)
-        if (l.AreaContains(a, x, y)) {
-            area = a;
-            break;
-        }
-    if (area == ViewArea::None && l.designMode && l.AreaContains(ViewArea::Drawdown, x, y))
-        area = ViewArea::Drawdown;
+    const ViewArea area = AreaUnder(order, x, y);
     if (area == ViewArea::None) return;
+    const DraftLayout& l = L();
     const CellPoint p = CellAt(area, x, y);
     if (!ValidCell(area, p)) return;
 
@@ -255,10 +266,9 @@ void MouseTools::StartStroke(ViewArea area, int x, int y, Qt::MouseButton button
 
 void MouseTools::DrawPreview(DraftPainter& pt, ViewArea area, CellPoint p, bool on) {
     const DraftLayout& l = L();
-    if (IsThreadingArea(area)) {
-        pt.PaintThreadingCellAt(area, p.x, p.y, on);
-    } else if (IsTreadlingArea(area)) {
-        pt.PaintTreadlingCellAt(area, p.y, p.x, on);
+    if (IsSequenceArea(area)) {
+        const EntryCell e = EntryCellOf(area, p);
+        pt.PaintSequenceCellAt(area, e.index, e.entry, on);
     } else if (area == ViewArea::Liftplan) {
         pt.PaintLiftplanCell(p.y, p.x, on);
     } else if (IsTieupArea(area)) {
@@ -278,14 +288,12 @@ void MouseTools::DrawPreview(DraftPainter& pt, ViewArea area, CellPoint p, bool 
 void MouseTools::RestoreCell(DraftPainter& pt, ViewArea area, CellPoint p) {
     const DraftLayout& l = L();
     Draft& d = D();
-    if (IsThreadingArea(area)) {
-        const int stored = (*ThreadingOfArea(d, area))[p.x + l.firstEnd];
-        pt.PaintThreadingCellAt(area, p.x, p.y, stored == p.y);
-        pt.PaintThreadingCell(area, p.x, true);
-    } else if (IsTreadlingArea(area)) {
-        const int stored = (*TreadlingOfArea(d, area))[p.y + l.firstPick];
-        pt.PaintTreadlingCellAt(area, p.y, p.x, stored == p.x);
-        pt.PaintTreadlingCell(area, p.y, true);
+    if (IsSequenceArea(area)) {
+        const EntryCell e = EntryCellOf(area, p);
+        const int first = IsThreadingArea(area) ? l.firstEnd : l.firstPick;
+        const int stored = (*SequenceOfArea(d, area))[e.index + first];
+        pt.PaintSequenceCellAt(area, e.index, e.entry, stored == e.entry);
+        pt.PaintSequenceCell(area, e.index, true);
     } else if (area == ViewArea::Liftplan) {
         pt.PaintLiftplanCell(p.y, p.x, d.GetLiftplan(p.y + l.firstPick, p.x));
     } else if (IsTieupArea(area)) {
@@ -331,15 +339,16 @@ void MouseTools::PenThrough(const std::vector<CellPoint>& points) {
     view_->Paint([&](DraftPainter& pt) {
         for (const CellPoint& p : points) {
             if (static_cast<int>(stroke_.cells.size()) > MaxStrokeCells) return; // press + 1000
-            if (IsThreadingArea(area)) {
-                // One mark per end: the stored one and this stroke's earlier ones go.
-                pt.PaintThreadingCell(area, p.x, false);
-                for (const CellPoint& c : stroke_.cells)
-                    if (c.x == p.x) pt.PaintThreadingCellAt(area, c.x, c.y, false);
-            } else if (IsTreadlingArea(area)) {
-                pt.PaintTreadlingCell(area, p.y, false);
-                for (const CellPoint& c : stroke_.cells)
-                    if (c.y == p.y) pt.PaintTreadlingCellAt(area, c.y, c.x, false);
+            if (IsSequenceArea(area)) {
+                // One mark per end (pick): the stored one and this stroke's
+                // earlier ones go.
+                const int index = EntryCellOf(area, p).index;
+                pt.PaintSequenceCell(area, index, false);
+                for (const CellPoint& c : stroke_.cells) {
+                    const EntryCell earlier = EntryCellOf(area, c);
+                    if (earlier.index == index)
+                        pt.PaintSequenceCellAt(area, index, earlier.entry, false);
+                }
             }
             DrawPreview(pt, area, p, stroke_.pen);
             stroke_.cells.push_back(p);
@@ -370,8 +379,7 @@ void MouseTools::LineTo(CellPoint p) {
             if (!after.count({c.x, c.y})) RestoreCell(pt, area, c);
         for (const CellPoint& c : kept) {
             if (before.count({c.x, c.y})) continue;
-            if (IsThreadingArea(area)) pt.PaintThreadingCell(area, c.x, false);
-            if (IsTreadlingArea(area)) pt.PaintTreadlingCell(area, c.y, false);
+            if (IsSequenceArea(area)) pt.PaintSequenceCell(area, EntryCellOf(area, c).index, false);
             DrawPreview(pt, area, c, stroke_.pen);
         }
     });
@@ -392,41 +400,35 @@ bool MouseTools::ApplyStroke() {
         return t;
     };
 
-    if (IsThreadingArea(area)) {
-        auto& t = (*ThreadingOfArea(d, area));
+    if (IsSequenceArea(area)) {
+        const bool ends = IsThreadingArea(area);
+        const int first = ends ? l.firstEnd : l.firstPick;
+        auto& entries = *SequenceOfArea(d, area);
         for (const CellPoint& c : stroke_.cells) {
-            t[c.x + l.firstEnd] = static_cast<uint8_t>(pen ? c.y : 0);
-            touched.push_back(c.x);
+            const EntryCell e = EntryCellOf(area, c);
+            entries[e.index + first] = static_cast<uint8_t>(pen ? e.entry : 0);
+            touched.push_back(e.index);
         }
         SortUnique(touched);
         view_->Paint(
             [&](DraftPainter& pt) {
-                for (int i : touched) {
-                    pt.PaintThreadingCell(area, i, true);
-                    pt.PaintDrawdownColumn(i);
+                for (int k : touched) {
+                    pt.PaintSequenceCell(area, k, true);
+                    if (ends)
+                        pt.PaintDrawdownColumn(k);
+                    else
+                        pt.PaintDrawdownRow(k);
                 }
             },
             true);
-        applied_ = ClothChange::Ends(threads(l.firstEnd));
-    } else if (IsTreadlingArea(area)) {
-        auto& t = (*TreadlingOfArea(d, area));
+        applied_ = ends ? ClothChange::Ends(threads(first)) : ClothChange::Picks(threads(first));
+    } else if (area == ViewArea::Liftplan || area == ViewArea::Drawdown) {
         for (const CellPoint& c : stroke_.cells) {
-            t[c.y + l.firstPick] = static_cast<uint8_t>(pen ? c.x : 0);
-            touched.push_back(c.y);
-        }
-        SortUnique(touched);
-        view_->Paint(
-            [&](DraftPainter& pt) {
-                for (int j : touched) {
-                    pt.PaintTreadlingCell(area, j, true);
-                    pt.PaintDrawdownRow(j);
-                }
-            },
-            true);
-        applied_ = ClothChange::Picks(threads(l.firstPick));
-    } else if (area == ViewArea::Liftplan) {
-        for (const CellPoint& c : stroke_.cells) {
-            d.SetLiftplan(c.y + l.firstPick, c.x, pen);
+            // Design cells beyond the 2400 x 2400 picture are left alone by the accessor.
+            if (area == ViewArea::Liftplan)
+                d.SetLiftplan(c.y + l.firstPick, c.x, pen);
+            else
+                d.SetDesignCell(c.y + l.firstPick, c.x + l.firstEnd, pen);
             touched.push_back(c.y);
         }
         SortUnique(touched);
@@ -435,6 +437,7 @@ bool MouseTools::ApplyStroke() {
                 for (int j : touched) pt.PaintDrawdownRow(j);
             },
             true);
+        if (area == ViewArea::Drawdown) overlay_->ClearPreview();
         applied_ = ClothChange::Picks(threads(l.firstPick));
     } else if (IsTieupArea(area)) {
         const uint8_t value = pen ? (stroke_.ctrl ? TiePattern : TieGround) : TieNone;
@@ -445,20 +448,6 @@ bool MouseTools::ApplyStroke() {
             },
             true);
         applied_ = ClothChange::Whole();
-    } else if (area == ViewArea::Drawdown) {
-        for (const CellPoint& c : stroke_.cells) {
-            // Cells beyond the 2400 x 2400 picture are left alone by the accessor.
-            d.SetDesignCell(c.y + l.firstPick, c.x + l.firstEnd, pen);
-            touched.push_back(c.y);
-        }
-        SortUnique(touched);
-        view_->Paint(
-            [&](DraftPainter& pt) {
-                for (int j : touched) pt.PaintDrawdownRow(j);
-            },
-            true);
-        overlay_->ClearPreview();
-        applied_ = ClothChange::Picks(threads(l.firstPick));
     } else {
         return false;
     }
@@ -551,15 +540,7 @@ void MouseTools::SelectionDown(int x, int y, Qt::MouseButton button) {
         ViewArea::WarpColors,       ViewArea::Liftplan,   ViewArea::TreadlingA,
         ViewArea::TreadlingB,       ViewArea::WeftColors,
     };
-    const DraftLayout& l = L();
-    ViewArea area = ViewArea::None;
-    for (ViewArea a : order)
-        if (l.AreaContains(a, x, y)) {
-            area = a;
-            break;
-        }
-    if (area == ViewArea::None && l.designMode && l.AreaContains(ViewArea::Drawdown, x, y))
-        area = ViewArea::Drawdown;
+    const ViewArea area = AreaUnder(order, x, y);
     if (area == ViewArea::None) return;
     const CellPoint p = CellAt(area, x, y);
     if (!ValidCell(area, p)) return;
@@ -689,11 +670,8 @@ void MouseTools::DropSelection() {
 void MouseTools::EraseMarks(ViewArea area) {
     const Draft& d = D();
     if (d.DesignMode || Hook(hooks_.fabricView)) return;
-    if (IsThreadingArea(area)) {
-        if (d.ShowThreading) view_->EraseThreadingMarks(area);
-    } else if (IsTreadlingArea(area)) {
-        view_->EraseTreadlingMarks(area);
-    }
+    if (IsTreadlingArea(area) || (IsThreadingArea(area) && d.ShowThreading))
+        view_->EraseSequenceMarks(area);
 }
 
 bool MouseTools::InsertAtMouse() {
@@ -702,12 +680,7 @@ bool MouseTools::InsertAtMouse() {
     if (t.kind == PointEditKind::None) return false;
     if (hooks_.takeSnapshot) hooks_.takeSnapshot();
     InsertAtTarget(D(), t);
-    if (t.ends())
-        view_->RepaintColumnsFrom(t.index);
-    else
-        view_->RepaintRowsWithLiftplan(t.index, true);
-    if (hooks_.markModified) hooks_.markModified();
-    if (hooks_.markUndoAvailable) hooks_.markUndoAvailable();
+    AfterPointEdit(t);
     return true;
 }
 
@@ -719,13 +692,17 @@ bool MouseTools::DeleteAtMouse() {
         return false;
     if (hooks_.takeSnapshot) hooks_.takeSnapshot();
     DeleteAtTarget(D(), t);
+    AfterPointEdit(t);
+    return true;
+}
+
+void MouseTools::AfterPointEdit(const PointEditTarget& t) {
     if (t.ends())
         view_->RepaintColumnsFrom(t.index);
     else
         view_->RepaintRowsWithLiftplan(t.index, true);
     if (hooks_.markModified) hooks_.markModified();
     if (hooks_.markUndoAvailable) hooks_.markUndoAvailable();
-    return true;
 }
 
 } // namespace hm

@@ -12,6 +12,7 @@
 #include <QObject>
 #include <Qt>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "model/message.h"
@@ -23,6 +24,7 @@ namespace hm {
 
 class DraftView;
 class DraftPainter;
+struct PointEditTarget;
 class ToolOverlay;
 
 struct ToolHooks {
@@ -140,6 +142,8 @@ class MouseTools : public QObject {
     bool Hook(const std::function<bool()>& f) const { return f && f(); }
     CellPoint CellAt(ViewArea area, int x, int y) const;
     bool ValidCell(ViewArea area, CellPoint p) const;
+    // The first area of `order` under the point, else the drawdown in Design mode.
+    ViewArea AreaUnder(std::span<const ViewArea> order, int x, int y) const;
     void ShowCellInfoAt(int x, int y);
 
     // Drawing strokes.
@@ -161,6 +165,9 @@ class MouseTools : public QObject {
     void SelectionDown(int x, int y, Qt::MouseButton button);
     void SelectionMove(int x, int y, Qt::MouseButtons buttons);
     bool SameSelectionFamily(ViewArea a) const;
+
+    // Repaints after Insert or Delete at the mouse and marks the draft changed.
+    void AfterPointEdit(const PointEditTarget& t);
 
     DraftView* view_;
     ToolOverlay* overlay_;

@@ -137,11 +137,8 @@ void DraftView::Paint(const std::function<void(DraftPainter&)>& what, bool busyC
     if (!changed.isEmpty()) update(changed);
 }
 
-void DraftView::PaintThreadingCell(ViewArea kind, int i, bool on) {
-    Paint([=](DraftPainter& p) { p.PaintThreadingCell(kind, i, on); });
-}
-void DraftView::PaintTreadlingCell(ViewArea kind, int j, bool on) {
-    Paint([=](DraftPainter& p) { p.PaintTreadlingCell(kind, j, on); });
+void DraftView::PaintSequenceCell(ViewArea kind, int index, bool on) {
+    Paint([=](DraftPainter& p) { p.PaintSequenceCell(kind, index, on); });
 }
 void DraftView::PaintLiftplanCell(int j, int column, bool on) {
     Paint([=](DraftPainter& p) { p.PaintLiftplanCell(j, column, on); });
@@ -155,11 +152,8 @@ void DraftView::PaintWarpBarCell(int i) {
 void DraftView::PaintWeftBarCell(int j) {
     Paint([=](DraftPainter& p) { p.PaintWeftBarCell(j); });
 }
-void DraftView::EraseThreadingMarks(ViewArea kind) {
-    Paint([=](DraftPainter& p) { p.EraseThreadingMarks(kind); }, true);
-}
-void DraftView::EraseTreadlingMarks(ViewArea kind) {
-    Paint([=](DraftPainter& p) { p.EraseTreadlingMarks(kind); }, true);
+void DraftView::EraseSequenceMarks(ViewArea kind) {
+    Paint([=](DraftPainter& p) { p.EraseSequenceMarks(kind); }, true);
 }
 void DraftView::PaintDrawdownColumn(int i) {
     Paint([=](DraftPainter& p) { p.PaintDrawdownColumn(i); }, true);

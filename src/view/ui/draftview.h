@@ -65,14 +65,12 @@ class DraftView : public QWidget {
     void Paint(const std::function<void(DraftPainter&)>& what, bool busyCursor = false);
 
     // Shorthands for the partial painters.
-    void PaintThreadingCell(ViewArea kind, int i, bool on);
-    void PaintTreadlingCell(ViewArea kind, int j, bool on);
+    void PaintSequenceCell(ViewArea kind, int index, bool on);
     void PaintLiftplanCell(int j, int column, bool on);
     void PaintTieupCell(TieupKind kind, int shaft, int treadle, int value);
     void PaintWarpBarCell(int i);
     void PaintWeftBarCell(int j);
-    void EraseThreadingMarks(ViewArea kind);
-    void EraseTreadlingMarks(ViewArea kind);
+    void EraseSequenceMarks(ViewArea kind);
     void PaintDrawdownColumn(int i);
     void PaintDrawdownRow(int j);
     void RepaintColumnsFrom(int i);

@@ -127,6 +127,33 @@ TEST_F(ToolsTest, TreadlingsTakeOneTreadlePerPickWithPenAndLine) {
     EXPECT_EQ(d.TreadlingA[2], 0);
 }
 
+TEST_F(ToolsTest, TreadlingPreviewsKeepOneMarkPerPickAndRestoreTheStoredOne) {
+    Make();
+    d.TreadlingA[2] = 4;
+    d.TreadlingA[5] = 3;
+    view->Update();
+    // The pen: the pick's stored mark and the stroke's earlier mark on it go.
+    Press(TreadlePick(A::TreadlingA, 1, 2));
+    Move(TreadlePick(A::TreadlingA, 2, 2));
+    EXPECT_EQ(Pixel(TreadlePick(A::TreadlingA, 2, 2)), Mark());
+    EXPECT_EQ(Pixel(TreadlePick(A::TreadlingA, 1, 2)), Background());
+    EXPECT_EQ(Pixel(TreadlePick(A::TreadlingA, 4, 2)), Background());
+    Release(TreadlePick(A::TreadlingA, 2, 2));
+    EXPECT_EQ(d.TreadlingA[2], 2);
+    // The line: a pick it leaves shows its stored treadle again.
+    lineOn = true;
+    Press(TreadlePick(A::TreadlingA, 1, 3));
+    Move(TreadlePick(A::TreadlingA, 1, 6));
+    EXPECT_EQ(Pixel(TreadlePick(A::TreadlingA, 1, 5)), Mark());
+    EXPECT_EQ(Pixel(TreadlePick(A::TreadlingA, 3, 5)), Background());
+    Move(TreadlePick(A::TreadlingA, 1, 4));
+    EXPECT_EQ(Pixel(TreadlePick(A::TreadlingA, 1, 5)), Background());
+    EXPECT_EQ(Pixel(TreadlePick(A::TreadlingA, 3, 5)), Mark());
+    Release(TreadlePick(A::TreadlingA, 1, 4));
+    EXPECT_EQ(d.TreadlingA[4], 1);
+    EXPECT_EQ(d.TreadlingA[5], 3);
+}
+
 TEST_F(ToolsTest, TieupsTakeGroundTiesPatternTiesWithCtrlAndClearWithTheRightButton) {
     Make();
     Stroke({Tieup(A::TieupAB, 1, 1), Tieup(A::TieupAB, 2, 1), Tieup(A::TieupAB, 2, 2)},
