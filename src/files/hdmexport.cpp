@@ -82,7 +82,7 @@ HdmExportResult ExportPatternFile(const Draft& d, const QString& path, HdmGround
         if (loss == HdmGroundLoss::Refuse) {
             result.saved.ok = false;
             result.saved.error = {MessageKind::Error, "@hdmtoomanyshafts",
-                                  " " + std::to_string(flat.Shafts())};
+                                  NumberSuffix(flat.Shafts())};
             return result;
         }
         result.saved = WritePatternFile(d, path);

@@ -50,8 +50,8 @@ std::map<int, int> CompactTable(Draft& d, const WifContent& c,
                      [&](uint32_t a, uint32_t b) { return useCount[a] > useCount[b]; });
     const size_t kept = std::min<size_t>(order.size(), PaletteEntries);
     if (order.size() > kept)
-        problems.Add(
-            {MessageKind::Information, "@wifcolorsmerged", " " + std::to_string(order.size())});
+        problems.Add({MessageKind::Information, "@wifcolorsmerged",
+                      NumberSuffix(static_cast<long long>(order.size()))});
     std::map<uint32_t, int> entryOf;
     for (size_t i = 0; i < kept; ++i) {
         entryOf[order[i]] = static_cast<int>(i);

@@ -202,7 +202,7 @@ ReadResult ReadWifData(Draft& d, const QByteArray& bytes) {
     const WifContent c = ReadWifContent(sections, problems);
     const auto fail = [&](const char* key, int count) {
         result.messages = problems.Take();
-        result.messages.push_back({MessageKind::Error, key, " " + std::to_string(count)});
+        result.messages.push_back({MessageKind::Error, key, NumberSuffix(count)});
         return result;
     };
 

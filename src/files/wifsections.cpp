@@ -40,15 +40,13 @@ void WifProblems::Line(const char* key, int line, const std::string& text) {
         return;
     }
     ++reported_;
-    messages_.push_back(
-        {MessageKind::Information, key, " " + std::to_string(line) + ": " + Quoted(text)});
+    messages_.push_back({MessageKind::Information, key, NumberSuffix(line) + ": " + Quoted(text)});
 }
 
 Messages WifProblems::Take() {
     Messages all = std::move(messages_);
     if (unreported_ > 0)
-        all.push_back(
-            {MessageKind::Information, "@wifmoreproblems", " " + std::to_string(unreported_)});
+        all.push_back({MessageKind::Information, "@wifmoreproblems", NumberSuffix(unreported_)});
     messages_.clear();
     reported_ = unreported_ = 0;
     return all;

@@ -27,4 +27,11 @@ struct Message {
 
 using Messages = std::vector<Message>;
 
+// " 12": a number as a message suffix, after the translated text.
+inline std::string NumberSuffix(long long number) {
+    std::string suffix(1, ' ');
+    suffix += std::to_string(number);
+    return suffix;
+}
+
 } // namespace hm
