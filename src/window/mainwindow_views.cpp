@@ -304,39 +304,27 @@ void TWform::ShowCellInfo(int kind, int a, int b) {
         statusLine_->SetPanelText(4, {});
         return;
     }
-    auto label = [](const char* key, int n) { return StatusLine::CellText(Tr(key), n); };
+    // For each kind of cell: the labels of panels 3 and 4, and whether panel 3
+    // shows the first number (panel 4 then shows the second) or the second.
+    struct PanelLabels {
+        const char* third;
+        const char* fourth;
+        bool thirdIsFirst;
+    };
+    static constexpr PanelLabels byKind[] = {
+        {"@idend", "@idshaft", true},      // threading
+        {"@idpick", "@idshaft", false},    // liftplan
+        {"@idend", "@idpick", true},       // drawdown
+        {"@idend", "@idcolor", true},      // warp colours
+        {"@idpick", "@idcolor", false},    // weft colours
+        {"@idshaft", "@idtreadle", false}, // tie-up
+        {"@idpick", "@idtreadle", false},  // treadling
+    };
     QString p3, p4;
-    switch (kind) {
-    case 1:
-        p3 = label("@idend", a);
-        p4 = label("@idshaft", b);
-        break;
-    case 2:
-        p4 = label("@idshaft", a);
-        p3 = label("@idpick", b);
-        break;
-    case 3:
-        p3 = label("@idend", a);
-        p4 = label("@idpick", b);
-        break;
-    case 4:
-        p3 = label("@idend", a);
-        p4 = label("@idcolor", b);
-        break;
-    case 5:
-        p3 = label("@idpick", b);
-        p4 = label("@idcolor", a);
-        break;
-    case 6:
-        p4 = label("@idtreadle", a);
-        p3 = label("@idshaft", b);
-        break;
-    case 7:
-        p4 = label("@idtreadle", a);
-        p3 = label("@idpick", b);
-        break;
-    default:
-        break;
+    if (kind >= 1 && kind <= int(std::size(byKind))) {
+        const PanelLabels& labels = byKind[kind - 1];
+        p3 = StatusLine::CellText(Tr(labels.third), labels.thirdIsFirst ? a : b);
+        p4 = StatusLine::CellText(Tr(labels.fourth), labels.thirdIsFirst ? b : a);
     }
     statusLine_->SetPanelText(3, p3);
     statusLine_->SetPanelText(4, p4);

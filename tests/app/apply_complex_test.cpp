@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "app/cli/clicommands.h"
+#include "applysupport.h"
 #include "files/hdxfile.h"
 #include "filetestsupport.h"
 #include "ops/expand.h"
@@ -16,18 +17,6 @@ using namespace hm;
 using namespace hmtest;
 
 namespace {
-
-int Apply(const QString& in, const QString& out, const QStringList& operations, CliOutput& o) {
-    QStringList args{"apply", in, out};
-    for (const QString& op : operations) args << "--op" << op;
-    return RunCli(args, o);
-}
-
-QString Write(const TempFolder& dir, const QString& name, const Draft& d) {
-    const QString path = dir.Path(name);
-    EXPECT_TRUE(WriteCdPatternFile(d, path, true).ok);
-    return path;
-}
 
 // A pointed pattern threading with a liftplan whose shafts 2 and 4 lift alike.
 std::unique_ptr<Draft> Pointed() {

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 
 #include "app/cli/clicommands.h"
+#include "applysupport.h"
 #include "files/hdxfile.h"
 #include "filetestsupport.h"
 #include "ops/mirror.h"
@@ -28,19 +29,6 @@ QJsonObject Dump(const QString& path) {
     CliOutput o;
     EXPECT_EQ(RunCli({"dump", path}, o), 0) << o.err;
     return QJsonDocument::fromJson(QByteArray::fromStdString(o.out)).object();
-}
-
-// Runs apply with the given operations; returns the exit status.
-int Apply(const QString& in, const QString& out, const QStringList& operations, CliOutput& o) {
-    QStringList args{"apply", in, out};
-    for (const QString& op : operations) args << "--op" << op;
-    return RunCli(args, o);
-}
-
-QString Write(const TempFolder& dir, const QString& name, const Draft& d) {
-    const QString path = dir.Path(name);
-    EXPECT_TRUE(WriteCdPatternFile(d, path, true).ok);
-    return path;
 }
 
 } // namespace

@@ -142,9 +142,19 @@ TEST_F(MainWindowTest, StatusLineHasSixPanelsWithRangesAndShed) {
     EXPECT_EQ(s->PanelText(1), QString("Warp: 1-%1").arg(ends));
     EXPECT_EQ(s->PanelText(2), QString("Weft: 1-%1").arg(w.view().VisiblePicks));
     EXPECT_EQ(s->PanelText(5), "Rising");
-    w.ShowCellInfo(7, 3, 42);
-    EXPECT_EQ(s->PanelText(4), "Treadle: 3");
-    EXPECT_EQ(s->PanelText(3), "Pick: 42");
+    const struct {
+        int kind;
+        const char *third, *fourth;
+    } cells[] = {
+        {1, "End: 3", "Shaft: 42"},    {2, "Pick: 42", "Shaft: 3"}, {3, "End: 3", "Pick: 42"},
+        {4, "End: 3", "Color: 42"},    {5, "Pick: 42", "Color: 3"}, {6, "Shaft: 42", "Treadle: 3"},
+        {7, "Pick: 42", "Treadle: 3"},
+    };
+    for (const auto& c : cells) {
+        w.ShowCellInfo(c.kind, 3, 42);
+        EXPECT_EQ(s->PanelText(3), c.third) << c.kind;
+        EXPECT_EQ(s->PanelText(4), c.fourth) << c.kind;
+    }
     w.ShowCellInfo(1, 0, 0);
     EXPECT_TRUE(s->PanelText(3).isEmpty());
     EXPECT_TRUE(s->PanelText(4).isEmpty());
