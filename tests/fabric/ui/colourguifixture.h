@@ -11,9 +11,12 @@
 #include <optional>
 
 #include "fabric/ui/colourwidgets.h"
+#include "support/childwidgets.h"
 #include "support/testcontext.h"
 
 namespace hm::test {
+
+using hmtest::Child;
 
 class ColourGuiTest : public ::testing::Test {
   protected:
@@ -39,11 +42,6 @@ class ColourGuiTest : public ::testing::Test {
         });
     }
 
-    template <typename T = QWidget> T* Child(const QObject* parent, const char* name) {
-        T* child = parent->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
-    }
     void ClickCell(PaletteGridWidget* grid, int index) {
         QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellCentre(index));
     }

@@ -14,21 +14,15 @@
 #include "ops/ui/expandpatterndialog.h"
 #include "ops/ui/insertinpatterndialog.h"
 #include "settings/basemultilang.h"
+#include "support/childwidgets.h"
 #include "support/testcontext.h"
 #include "ui/commandwrappers.h"
 
 namespace hm::test {
 namespace {
 
-template <typename T> T* Child(QDialog& d, const char* name) {
-    T* w = d.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-void Click(QDialog& d, const char* button) {
-    QTest::mouseClick(Child<QPushButton>(d, button), Qt::LeftButton);
-}
+using hmtest::Child;
+using hmtest::Click;
 
 class ComplexDraftingTest : public ::testing::Test {
   protected:

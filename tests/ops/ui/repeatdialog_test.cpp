@@ -16,6 +16,7 @@
 #include "ops/ui/repeatcommand.h"
 #include "ops/ui/repeatdialog.h"
 #include "settings/basemultilang.h"
+#include "support/childwidgets.h"
 #include "support/testcontext.h"
 
 namespace hm::test {
@@ -45,11 +46,7 @@ class RepeatDialogTest : public ::testing::Test {
         });
         return Rep1Click(t.ctx);
     }
-    template <typename W> W* Find(const char* name) {
-        W* w = dialog_->findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
+    template <typename W> W* Find(const char* name) { return hmtest::Child<W>(dialog_, name); }
     // Clicks near the left end, where a check box or radio button has its mark:
     // the middle of a wide one lies beyond its text and does not count.
     void Click(const char* name) {

@@ -20,10 +20,14 @@
 #include "ops/ui/transformcommands.h"
 #include "ops/ui/utilitycommands.h"
 #include "settings/basemultilang.h"
+#include "support/childwidgets.h"
 #include "support/testcontext.h"
 
 namespace hm::test {
 namespace {
+
+using hmtest::Child;
+using hmtest::Click;
 
 template <typename T> bool SameBytes(const T& a, const T& b) {
     return std::memcmp(a.data(), b.data(), sizeof(a)) == 0;
@@ -46,16 +50,6 @@ template <typename T> bool SameBytes(const T& a, const T& b) {
         a.UsedEnds == b.UsedEnds && a.UsedPicks == b.UsedPicks;
     if (same) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "the drafts differ";
-}
-
-template <typename W> W* Child(QDialog& d, const char* name) {
-    W* w = d.findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-void Click(QDialog& d, const char* button) {
-    QTest::mouseClick(Child<QPushButton>(d, button), Qt::LeftButton);
 }
 
 // A click on a check box's indicator.

@@ -20,17 +20,14 @@
 #include "output/ui/printdraftdialog.h"
 #include "output/ui/printfabricdialog.h"
 #include "output/ui/savedraftpngdialog.h"
+#include "support/childwidgets.h"
 #include "support/testcontext.h"
 #include "view/sampledraft.h"
 
 namespace hm::test {
 namespace {
 
-template <typename T> T* Child(QDialog& d, const char* name) {
-    T* w = d.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
+using hmtest::Child;
 
 int SpinValue(QDialog& d, const char* name) {
     QSpinBox* s = Child<QSpinBox>(d, name);

@@ -16,6 +16,7 @@
 #include "settings/basemultilang.h"
 #include "settings/settingsstore.h"
 #include "settings/ui/optionsdialog.h"
+#include "support/childwidgets.h"
 
 namespace hm {
 namespace {
@@ -28,11 +29,7 @@ class OptionsDialogTest : public ::testing::Test {
         dialog = std::make_unique<TPagesDlg>(*draft, *store);
         dialog->show();
     }
-    template <typename T> T* Find(const char* name) {
-        T* w = dialog->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
+    template <typename T> T* Find(const char* name) { return hmtest::Child<T>(dialog.get(), name); }
     QSpinBox* Spin(const char* name) { return Find<QSpinBox>(name); }
     void Click(const char* name) {
         auto* b = Find<QAbstractButton>(name);
