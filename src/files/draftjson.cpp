@@ -170,8 +170,9 @@ std::string DraftToJson(const Draft& d, const Messages& messages) {
                                                                 {"TieupAB", &d.TieupAB},
                                                                 {"TieupBA", &d.TieupBA},
                                                                 {"TieupBB", &d.TieupBB}};
-    for (const auto& [name, tieup] : tieups) {
-        j.Key(name);
+    for (const auto& named : tieups) {
+        const TieupBlock* tieup = named.second;
+        j.Key(named.first);
         j.Rows(32, [&](int s) {
             for (int t = 1; t <= 32; ++t) j.Number((*tieup)(s, t));
         });
