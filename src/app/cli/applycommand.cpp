@@ -30,6 +30,12 @@ int ApplyContext::Fail(const std::string& problem) {
     return ExitUsage;
 }
 
+bool ApplyContext::AtMost(int count) {
+    if (words.size() <= count) return true;
+    Fail("too many arguments");
+    return false;
+}
+
 bool ApplyContext::Number(int i, const char* name, int lo, int hi, int& value) {
     if (i < words.size() && ParseNumber(words[i], value) && value >= lo && value <= hi) return true;
     Fail(std::string(name) + " must be a whole number from " + std::to_string(lo) + " to " +

@@ -20,12 +20,6 @@ int Done(ApplyContext& c, const StructureChange& change) {
     return 0;
 }
 
-bool AtMost(ApplyContext& c, int count) {
-    if (c.words.size() <= count) return true;
-    c.Fail("too many arguments");
-    return false;
-}
-
 // The menu items are disabled without the pattern level, and all but Expand
 // outside the Draft view; the operations are refused alike.
 bool Available(ApplyContext& c, bool draftModeOnly) {
@@ -43,7 +37,7 @@ bool Available(ApplyContext& c, bool draftModeOnly) {
 int ExpandOp(ApplyContext& c) {
     int ends = 0, picks = 0;
     if (!c.Number(0, "FE", 1, MaxExpandFactor, ends) ||
-        !c.Number(1, "FP", 1, MaxExpandFactor, picks) || !AtMost(c, 2) || !Available(c, false))
+        !c.Number(1, "FP", 1, MaxExpandFactor, picks) || !c.AtMost(2) || !Available(c, false))
         return ExitUsage;
     c.draft.ExpandFactorEnds = ends; // stored as the dialog's OK stores them
     c.draft.ExpandFactorPicks = picks;
@@ -54,20 +48,20 @@ int InsertInPatternThreadingOp(ApplyContext& c) {
     int interval = 0;
     if (!c.Number(0, "INTERVAL", 1, MaxInsertInterval, interval)) return ExitUsage;
     const int from = c.Choice(1, {"end1", "after"});
-    if (from < 0 || !AtMost(c, 2) || !Available(c, true)) return ExitUsage;
+    if (from < 0 || !c.AtMost(2) || !Available(c, true)) return ExitUsage;
     return Done(c, InsertInPatternThreading(c.draft, interval, from == 0));
 }
 
 // The whole draft stands in for the part the window shows.
 int StraightPatternThreadingOp(ApplyContext& c) {
-    if (!AtMost(c, 0) || !Available(c, true)) return ExitUsage;
+    if (!c.AtMost(0) || !Available(c, true)) return ExitUsage;
     const Message noPattern = StraightThreadingCheck(c.draft, MaxEnds, MaxPicks);
     if (!noPattern.empty()) return Done(c, {false, false, {noPattern}});
     return Done(c, StraightPatternThreading(c.draft));
 }
 
 int ReanalyzeOp(ApplyContext& c) {
-    if (!AtMost(c, 0) || !Available(c, true)) return ExitUsage;
+    if (!c.AtMost(0) || !Available(c, true)) return ExitUsage;
     if (!CanReanalyze(c.draft, MaxEnds, MaxPicks)) return 0; // as the menu: not a word
     return Done(c, ReanalyzePattern(c.draft));
 }

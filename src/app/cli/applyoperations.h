@@ -33,6 +33,8 @@ struct ApplyContext {
     // Argument i must be one of the given words; returns its index or -1 after
     // reporting the choices.
     int Choice(int i, std::initializer_list<const char*> choices);
+    // At most `count` arguments; otherwise reports "too many arguments".
+    bool AtMost(int count);
     // Reports the operation's messages as the desktop program would show them.
     void Report(const Messages& messages);
 };

@@ -23,12 +23,6 @@ int Done(ApplyContext& c, const StructureChange& change) {
     return 0;
 }
 
-bool AtMost(ApplyContext& c, int count) {
-    if (c.words.size() <= count) return true;
-    c.Fail("too many arguments");
-    return false;
-}
-
 // Two numbers in the ranges the dialog offers.
 bool NumberPair(ApplyContext& c, const char* firstName, NumberRange first, const char* secondName,
                 NumberRange second, int& a, int& b) {
@@ -60,7 +54,7 @@ bool Moves(ApplyContext& c, InsertDeleteMoves& moves) {
 // there), else on the draft's arrays with the chosen moves.
 int InsertDelete(ApplyContext& c, InsertDeleteKind kind, NumberPairCommand designCommand,
                  const char* secondName) {
-    if (!AtMost(c, 3)) return ExitUsage;
+    if (!c.AtMost(3)) return ExitUsage;
     const bool ends = kind == InsertDeleteKind::InsertEnds || kind == InsertDeleteKind::DeleteEnds;
     const char* fromName = ends ? "FROM (end)" : "FROM (pick)";
     int first = 0, second = 0;
@@ -97,7 +91,7 @@ int DeletePicksOp(ApplyContext& c) {
 // The shaft, treadle and switch commands: two numbers in the dialog's ranges.
 int Pair(ApplyContext& c, NumberPairCommand command, const char* firstName,
          const char* secondName) {
-    if (!AtMost(c, 2)) return ExitUsage;
+    if (!c.AtMost(2)) return ExitUsage;
     const NumberPairSetup s = NumberPairFor(command, c.draft);
     int first = 0, second = 0;
     if (!NumberPair(c, firstName, s.first, secondName, s.second, first, second)) return ExitUsage;
@@ -124,13 +118,13 @@ int SwitchTreadlesOp(ApplyContext& c) {
 }
 
 int ArrangeShaftsOp(ApplyContext& c) {
-    if (!AtMost(c, 0)) return ExitUsage;
+    if (!c.AtMost(0)) return ExitUsage;
     return Done(c, ArrangeShaftsByRepeat(c.draft));
 }
 
 int ReduceToRepeatOp(ApplyContext& c) {
     const int answer = c.Choice(0, {"no", "yes"});
-    if (answer < 0 || !AtMost(c, 1)) return ExitUsage;
+    if (answer < 0 || !c.AtMost(1)) return ExitUsage;
     // The whole draft stands in for the part the window shows.
     const Message noPattern = ReduceToOneRepeatCheck(c.draft, MaxEnds, MaxPicks);
     if (!noPattern.empty()) return Done(c, {false, false, {noPattern}});
@@ -139,7 +133,7 @@ int ReduceToRepeatOp(ApplyContext& c) {
 
 int TrompAsWritOp(ApplyContext& c) {
     int k = 0;
-    if (!c.Number(0, "K", 1, TrompKinds, k) || !AtMost(c, 1)) return ExitUsage;
+    if (!c.Number(0, "K", 1, TrompKinds, k) || !c.AtMost(1)) return ExitUsage;
     const auto kind = static_cast<TrompKind>(k);
     if (!TrompKindEnabled(c.draft, kind))
         return c.Fail("K " + std::to_string(k) + " needs threading B and treadling B in use");
@@ -151,27 +145,27 @@ int WrapLiftplanOp(ApplyContext& c) {
     if (direction < 0) return ExitUsage;
     const NumberRange steps = WrapStepsRange(c.draft);
     int n = 0;
-    if (!c.Number(1, "STEPS", steps.min, steps.max, n) || !AtMost(c, 2)) return ExitUsage;
+    if (!c.Number(1, "STEPS", steps.min, steps.max, n) || !c.AtMost(2)) return ExitUsage;
     return Done(c, WrapLiftplan(c.draft, direction == 0, n));
 }
 
 int ReverseLiftplanOp(ApplyContext& c) {
-    if (!AtMost(c, 0)) return ExitUsage;
+    if (!c.AtMost(0)) return ExitUsage;
     return Done(c, ReverseLiftplan(c.draft));
 }
 int ReverseWeftOrderOp(ApplyContext& c) {
-    if (!AtMost(c, 0)) return ExitUsage;
+    if (!c.AtMost(0)) return ExitUsage;
     return Done(c, ReverseWeftOrder(c.draft));
 }
 int ReverseTieupsOp(ApplyContext& c) {
-    if (!AtMost(c, 0)) return ExitUsage;
+    if (!c.AtMost(0)) return ExitUsage;
     return Done(c, ReverseTieups(c.draft));
 }
 
 int MakeSymmetricalOp(ApplyContext& c) {
     const int target =
         c.Choice(0, {"warp", "weft", "threading-a", "threading-b", "treadling-a", "treadling-b"});
-    if (target < 0 || !AtMost(c, 1)) return ExitUsage;
+    if (target < 0 || !c.AtMost(1)) return ExitUsage;
     static constexpr std::array<MirrorTarget, 6> Targets{
         MirrorTarget::Warp,       MirrorTarget::Weft,       MirrorTarget::ThreadingA,
         MirrorTarget::ThreadingB, MirrorTarget::TreadlingA, MirrorTarget::TreadlingB};
