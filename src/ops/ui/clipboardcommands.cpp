@@ -173,6 +173,9 @@ bool EditDeleteClick(CommandContext& ctx) {
 bool Crop1Click(CommandContext& ctx) {
     const std::optional<ClipboardArea> area = SelectedArea(ctx);
     if (!area) return false;
+    // The part that stays is also on the clipboard, as after Copy; a colour
+    // crop only drops the colours before the selection.
+    if (!IsColorKind(area->kind)) CopyToClipboard(ctx, *area);
     ChangeSelected(
         ctx, [&] { return CropToArea(ctx.draft, *area); }, true);
     return true;

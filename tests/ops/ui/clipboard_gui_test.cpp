@@ -166,9 +166,10 @@ TEST_F(ClipboardTest, DeleteCutAndCropWorkOnTheSelection) {
     EXPECT_EQ(d().PatternThreading[1], 2);
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(d().PatternShafts, 1));
 
-    // Crop: ends 3..4 remain, at ends 1..2.
+    // Crop: ends 3..4 remain, at ends 1..2, and are on the clipboard.
     Select(A::PatternThreading, 3, 1, 4, 1);
     EXPECT_TRUE(Crop1Click(t.ctx));
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(d().PatternShafts, 2));
     EXPECT_EQ(Entries(d().PatternThreading, 1, 4), (std::vector<int>{4, 5, 0, 0}));
     EXPECT_EQ(t.steps().mid(t.steps().size() - 3),
               (QStringList{"Update", "MarkModified", "MarkUndoAvailable"}));
