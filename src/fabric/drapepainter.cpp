@@ -32,14 +32,22 @@ bool FoldGoesDown(int step) {
 // The drawdown of the ends the drape can reach, for every pick shown.
 class DrapeCrossings {
   public:
-    DrapeCrossings(const Draft& d, int firstEnd, int lastEnd, int firstPick, int lastPick)
-        : firstEnd_(firstEnd - 1), count_(lastEnd - firstEnd + 3), firstPick_(firstPick) {
+    // `ends` is the cloth's last end: the end after it is end 1 again.
+    DrapeCrossings(const Draft& d, int firstEnd, int lastEnd, int firstPick, int lastPick, int ends)
+        : firstEnd_(firstEnd - 1), count_(lastEnd - firstEnd + 3), firstPick_(firstPick),
+          ends_(ends) {
         const WeftCrossings crossings(d);
-        over_.resize(static_cast<size_t>(count_) * static_cast<size_t>(lastPick - firstPick + 1));
-        for (int p = firstPick; p <= lastPick; ++p) crossings.Row(p, firstEnd_, count_, Row(p));
+        const size_t picks = static_cast<size_t>(lastPick - firstPick + 1);
+        over_.resize(static_cast<size_t>(count_) * picks);
+        endOne_.resize(picks);
+        for (int p = firstPick; p <= lastPick; ++p) {
+            crossings.Row(p, firstEnd_, count_, Row(p));
+            crossings.Row(p, 1, 1, &endOne_[static_cast<size_t>(p - firstPick_)]);
+        }
     }
     // Weft of `pick` over `end` (end within firstEnd - 1 .. lastEnd + 1).
     bool Over(int pick, int end) const {
+        if (end > ends_) return endOne_[static_cast<size_t>(pick - firstPick_)] != 0;
         return over_[static_cast<size_t>(pick - firstPick_) * static_cast<size_t>(count_) +
                      static_cast<size_t>(end - firstEnd_)] != 0;
     }
@@ -48,8 +56,9 @@ class DrapeCrossings {
     uint8_t* Row(int pick) {
         return over_.data() + static_cast<size_t>(pick - firstPick_) * static_cast<size_t>(count_);
     }
-    int firstEnd_, count_, firstPick_;
+    int firstEnd_, count_, firstPick_, ends_;
     std::vector<uint8_t> over_;
+    std::vector<uint8_t> endOne_; // end 1, the neighbour after the cloth's last end
 };
 
 } // namespace
@@ -151,7 +160,7 @@ void PaintDrapery(Canvas& canvas, const Draft& d, const FabricLayout& l) {
     for (char c : FoldBack) reach += c - '0' + 1;
     const int lastReached = std::min(lastEnd, end + reach / cw + 1);
     const DrapeCrossings crossings(d, end, lastReached, l.firstPick + 1,
-                                   std::max(l.firstPick + 1, l.firstPick + shown));
+                                   std::max(l.firstPick + 1, l.firstPick + shown), l.ends);
 
     std::vector<QRgb> column; // the column's pixels from its top down; 0 = untouched
     auto drawColumn = [&](bool front) {

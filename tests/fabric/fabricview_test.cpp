@@ -327,6 +327,26 @@ TEST(Drapery, StopsAtTheLastEndOfTheCloth) {
     EXPECT_LT(columns, 28);
 }
 
+TEST(Drapery, CompressedLastEndHasEndOneAsItsNeighbour) {
+    // At zoom 1 the first fold steps land on ends 9, 14, 18, 22, 25 and 28,
+    // so a cloth of 28 ends shows its last end. What lies in the threadings
+    // beyond that end never shows; end 1 stands in for it.
+    for (unsigned seed : {3u, 4u, 5u, 6u}) {
+        auto d = RandomDraft(seed, 28, 20);
+        d->ThreadingA[28] = 1;
+        d->FabricCompression = true;
+        d->ThreadingFromRight = false;
+        const FabricLayout l = Layout(*d, FabricKind::Drapery, 1, 500, 300);
+        const QImage first = Render(*d, l);
+        for (uint8_t shaft = 1; shaft <= 4; ++shaft) {
+            d->ThreadingA[29] = shaft;
+            d->ThreadingB[29] = static_cast<uint8_t>(shaft % 3);
+            d->PatternThreading[29] = static_cast<uint8_t>(2 * shaft);
+            EXPECT_EQ(Render(*d, l), first) << "seed " << seed << ", shaft " << int(shaft);
+        }
+    }
+}
+
 TEST(Canvas, StretchAtTheSameSizeCopiesEveryPixel) {
     QImage source(37, 23, QImage::Format_RGB32);
     for (int y = 0; y < 23; ++y)
