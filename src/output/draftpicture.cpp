@@ -140,7 +140,7 @@ void DraftPicture::Paint(Canvas& canvas, const DraftFill& fill, QRgb gridColour,
         }
     }
     if (fill.drawdown && l.drawdown.shown)
-        for (int j = 1; j <= l.visiblePicks; ++j) p.PaintDrawdownRow(j);
+        for (int j = 1; j <= l.visiblePicks; ++j) p.PaintWholeDrawdownRow(j);
     p.PaintGrids(gridColour);
     if (penV > 1 || penH > 1) ThickGrids(canvas, gridColour, std::max(1, penV), std::max(1, penH));
 }

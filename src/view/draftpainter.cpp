@@ -492,6 +492,12 @@ void DraftPainter::PaintDrawdownRow(int j) {
     PaintDrawdownRowCells(j, RowPassLimit(), RowCells::All);
 }
 
+void DraftPainter::PaintWholeDrawdownRow(int j) {
+    FlushClear();
+    PaintDrawdownRowCells(j, std::clamp(MaxEnds - layout_.firstEnd, 0, layout_.visibleEnds),
+                          RowCells::All);
+}
+
 void DraftPainter::PaintDesignColumn(int i) {
     FlushClear();
     // The picture's cells are drawn over the background: only the raised ones.

@@ -51,6 +51,9 @@ class DraftPainter {
     void EraseSequenceMarks(ViewArea sequence);
     void PaintDrawdownColumn(int i);
     void PaintDrawdownRow(int j);
+    // Every visible cell of drawdown row j, past the row passes' limit too
+    // (printed and exported pictures colour every cell).
+    void PaintWholeDrawdownRow(int j);
     void RepaintColumnsFrom(int i);
     void RepaintRowsFrom(int j);
     void RepaintRowsWithLiftplan(int j, bool exact);

@@ -129,6 +129,26 @@ TEST(DraftPicture, PrintedMatchesTheScreenInEveryStartPositionAndStyle) {
     }
 }
 
+TEST(DraftPicture, EveryDrawdownCellIsColouredPastTheLastThreadedEnd) {
+    // With the pattern level and group B both on, the screen stops its weft
+    // rows at the last threaded end; the printed picture colours every cell.
+    auto d = PrintableSample();
+    d->PatternThreadingOn = d->ThreadingBOn = true;
+    for (int e = 16; e <= 20; ++e) d->PatternThreading[e] = d->ThreadingA[e] = d->ThreadingB[e] = 0;
+    const int cell = 8;
+    const DraftRange r{1, 20, 1, 6};
+    const DraftPicture picture(*d, r, cell, cell);
+    const DraftLayout& l = picture.layout();
+    const QImage printed = PrintedPicture(*d, r, cell);
+    for (int e : {16, 20})
+        for (int j = 1; j <= 6; ++j) {
+            const PixelRect c = l.InteriorRect(l.EndColumn(e), l.PickRow(j));
+            const QRgb expected = WarpOnTop(*d, j, e) ? ToRgb(d->Palette[d->WarpColors[e]])
+                                                      : ToRgb(d->Palette[d->WeftColors[j]]);
+            EXPECT_EQ(Px(printed, c.x + 3, c.y + 3), expected) << "end " << e << ", pick " << j;
+        }
+}
+
 TEST(DraftPicture, WithoutPicksOnlyTheWarpSide) {
     auto d = PrintableSample();
     const int cell = 6;
