@@ -494,10 +494,14 @@ std::vector<Command> BuildTable() {
     add(Item("Rosepath1", "ThreadingLib", "&Rosepath"))
         .Run(&FillClick<GT::PatternThreading, GK::Rosepath>);
     add(Sub("ThreadinglibA1", "Library1", "Threading A")).Tr("@skaftgrupp_a").When(NotDesign);
-    add(Item("Straight3", "ThreadinglibA1", "Straight"))
+    add(Item("Straight3", "ThreadinglibA1", "&Straight"))
+        .CopyOf("Straight1")
         .Run(&FillClick<GT::ThreadingA, GK::Straight>);
-    add(Item("Pointed3", "ThreadinglibA1", "Pointed")).Run(&FillClick<GT::ThreadingA, GK::Pointed>);
-    add(Item("Rosepath3", "ThreadinglibA1", "Rosepath"))
+    add(Item("Pointed3", "ThreadinglibA1", "&Pointed"))
+        .CopyOf("Pointed1")
+        .Run(&FillClick<GT::ThreadingA, GK::Pointed>);
+    add(Item("Rosepath3", "ThreadinglibA1", "&Rosepath"))
+        .CopyOf("Rosepath1")
         .Run(&FillClick<GT::ThreadingA, GK::Rosepath>);
     add(Sub("TreadlingLib", "Library1", "Treadling A")).Tr("@trampning_a").When(NotDesign);
     add(Item("Straight2", "TreadlingLib", "&Straight"))
@@ -514,31 +518,48 @@ std::vector<Command> BuildTable() {
     add(Sub("ThreadinglibB1", "Library1", "Threading B"))
         .Tr("@skaftgrupp_b")
         .When(ThreadingBNotDesign);
-    add(Item("Straight4", "ThreadinglibB1", "Straight"))
+    add(Item("Straight4", "ThreadinglibB1", "&Straight"))
+        .CopyOf("Straight1")
         .Run(&FillClick<GT::ThreadingB, GK::Straight>);
-    add(Item("Pointed4", "ThreadinglibB1", "Pointed")).Run(&FillClick<GT::ThreadingB, GK::Pointed>);
-    add(Item("Rosepath4", "ThreadinglibB1", "Rosepath"))
+    add(Item("Pointed4", "ThreadinglibB1", "&Pointed"))
+        .CopyOf("Pointed1")
+        .Run(&FillClick<GT::ThreadingB, GK::Pointed>);
+    add(Item("Rosepath4", "ThreadinglibB1", "&Rosepath"))
+        .CopyOf("Rosepath1")
         .Run(&FillClick<GT::ThreadingB, GK::Rosepath>);
     add(Sub("Treadlinglibb1", "Library1", "Treadling B"))
         .Tr("@trampning_b")
         .When(TreadlingBNotDesign);
-    add(Item("Straight5", "Treadlinglibb1", "Straight"))
+    add(Item("Straight5", "Treadlinglibb1", "&Straight"))
+        .CopyOf("Straight1")
         .Run(&FillClick<GT::TreadlingB, GK::Straight>);
-    add(Item("Pointed5", "Treadlinglibb1", "Pointed")).Run(&FillClick<GT::TreadlingB, GK::Pointed>);
-    add(Item("Rosepath5", "Treadlinglibb1", "Rosepath"))
+    add(Item("Pointed5", "Treadlinglibb1", "&Pointed"))
+        .CopyOf("Pointed1")
+        .Run(&FillClick<GT::TreadlingB, GK::Pointed>);
+    add(Item("Rosepath5", "Treadlinglibb1", "&Rosepath"))
+        .CopyOf("Rosepath1")
         .Run(&FillClick<GT::TreadlingB, GK::Rosepath>);
     add(Sub("TieuplibBB1", "Library1", "Tie-up BB")).Tr("@tieup_bb").When(BothBNotDesign);
-    add(Item("RandomTwill2", "TieuplibBB1", "RandomTwill"))
+    add(Item("RandomTwill2", "TieuplibBB1", "&Twill Variations"))
+        .CopyOf("RandomTwill1")
         .Run(&FillClick<GT::TieupBB, GK::RandomTwill>);
-    add(Item("Satin2", "TieuplibBB1", "Satin")).Run(&FillClick<GT::TieupBB, GK::Satin>);
-    add(Item("Plain2", "TieuplibBB1", "Plain")).Run(&FillClick<GT::TieupBB, GK::Plain>);
+    add(Item("Satin2", "TieuplibBB1", "&Satin..."))
+        .CopyOf("Satin1")
+        .Run(&FillClick<GT::TieupBB, GK::Satin>);
+    add(Item("Plain2", "TieuplibBB1", "&Plain Weave"))
+        .CopyOf("Plain1")
+        .Run(&FillClick<GT::TieupBB, GK::Plain>);
     add(Item("Dots2", "TieuplibBB1", "Point marks"))
         .CopyOf("Dots1")
         .Run(&FillClick<GT::TieupBB, GK::PointMarks>);
     add(Sub("TieuplibAB1", "Library1", "Tie-up AB")).Tr("@tieup_ab").When(TreadlingBNotDesign);
-    add(Item("Dots3", "TieuplibAB1", "Dots")).Run(&FillClick<GT::TieupAB, GK::PointMarks>);
+    add(Item("Dots3", "TieuplibAB1", "Point marks"))
+        .CopyOf("Dots1")
+        .Run(&FillClick<GT::TieupAB, GK::PointMarks>);
     add(Sub("TieuplibBA1", "Library1", "Tie-up BA")).Tr("@tieup_ba").When(ThreadingBNotDesign);
-    add(Item("Dots4", "TieuplibBA1", "Dots")).Run(&FillClick<GT::TieupBA, GK::PointMarks>);
+    add(Item("Dots4", "TieuplibBA1", "Point marks"))
+        .CopyOf("Dots1")
+        .Run(&FillClick<GT::TieupBA, GK::PointMarks>);
     add(Sep("Library1"));
     add(Item("WarpColors2", "Library1", "Colors...")).Run(&WarpColors2Click);
 
