@@ -621,7 +621,8 @@ std::vector<Command> BuildTable() {
         .Keys("F1")
         .Run(&HelpContentsItemClick);
     add(Sub("OntheWeb1", "HelpMenu", "On the &Web"));
-    add(Item("HeddlemarkHomePage1", "OntheWeb1", "Heddlemark Home Page"));
+    add(Item("HeddlemarkHomePage1", "OntheWeb1", "Heddlemark Home Page"))
+        .Run(&HeddlemarkHomePage1Click);
     add(Item("HelpAboutItem", "HelpMenu", "&About Heddlemark...")).Run(&HelpAboutItemClick);
 
     // ---- tool bar ----

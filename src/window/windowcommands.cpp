@@ -1,5 +1,8 @@
 #include "window/windowcommands.h"
 
+#include <QDesktopServices>
+#include <QUrl>
+
 #include "model/draft.h"
 #include "settings/settingsstore.h"
 #include "ui/commandcontext.h"
@@ -61,6 +64,14 @@ bool ToolButtonNoteClick(CommandContext& ctx) {
 
 bool HelpContentsItemClick(CommandContext& ctx) {
     ShowHelpPage(ctx, {});
+    return false;
+}
+
+bool HeddlemarkHomePage1Click(CommandContext& ctx) {
+    const QUrl page(QString::fromLatin1(HomePageAddress));
+    // Without a browser the weaver still learns where to go.
+    if (!QDesktopServices::openUrl(page))
+        ctx.Ask(MessageKind::Information, "@nobrowser", QStringLiteral(" ") + page.toString());
     return false;
 }
 

@@ -7,6 +7,8 @@ class QString;
 
 namespace hm {
 
+inline constexpr const char* HomePageAddress = "https://heddlemark.org/";
+
 class CommandContext;
 class TNoteForm;
 
@@ -18,6 +20,8 @@ void ShowHelpPage(CommandContext& ctx, const QString& page);
 bool Note1Click(CommandContext& ctx);
 bool ToolButtonNoteClick(CommandContext& ctx);
 bool HelpContentsItemClick(CommandContext& ctx);
+// Opens the product's home page in the default browser.
+bool HeddlemarkHomePage1Click(CommandContext& ctx);
 bool HelpAboutItemClick(CommandContext& ctx);
 
 } // namespace hm

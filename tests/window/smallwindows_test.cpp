@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -16,10 +17,12 @@
 #include "files/notetext.h"
 #include "model/draft.h"
 #include "settings/basemultilang.h"
+#include "support/testcontext.h"
 #include "window/aboutbox.h"
 #include "window/helpbrowser.h"
 #include "window/noteswindow.h"
 #include "window/tipofday.h"
+#include "window/windowcommands.h"
 
 namespace hm {
 namespace {
@@ -207,3 +210,36 @@ TEST(AboutBox, NamesTheProgramAndItsVersion) {
 
 } // namespace
 } // namespace hm
+
+namespace hm {
+namespace {
+
+// Stands in for the browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+  public:
+    QList<QUrl> opened;
+  public slots:
+    void Open(const QUrl& url) { opened << url; }
+};
+
+TEST(HomePage, OpensInTheBrowser) {
+    UrlCatcher browser;
+    QDesktopServices::setUrlHandler("https", &browser, "Open");
+    QTemporaryDir dir;
+    test::TestContext t{dir.filePath("settings.ini")};
+    std::vector<std::string> asked;
+    t.ctx.SetAnswerer([&](const Message& m, const QString&) {
+        asked.push_back(m.text);
+        return BoxAnswer::Yes;
+    });
+    EXPECT_FALSE(HeddlemarkHomePage1Click(t.ctx));
+    QDesktopServices::unsetUrlHandler("https");
+    EXPECT_EQ(browser.opened, QList<QUrl>{QUrl(HomePageAddress)});
+    EXPECT_TRUE(asked.empty());
+}
+
+} // namespace
+} // namespace hm
+
+#include "smallwindows_test.moc"
