@@ -5,27 +5,22 @@
 #include <memory>
 
 #include "ops/clipboardops.h"
+#include "ops/opstestsupport.h"
 
 using namespace hm;
 
 namespace {
 
+using hmtest::Entries;
+
 using K = SelectionKind;
 
 std::unique_ptr<Draft> Empty(int ends = 40, int picks = 30) {
-    auto d = std::make_unique<Draft>();
-    d->ClearDraft();
-    d->Ends = ends;
-    d->Picks = picks;
-    return d;
+    return hmtest::EmptyDraftOf(ends, picks);
 }
 
 ClipboardArea Area(K kind, int c0, int c1, int r0, int r1) {
     return {kind, c0, c1, r0, r1};
-}
-
-template <int N> std::vector<int> Entries(const OneBasedBytes<N>& a, int from, int to) {
-    return std::vector<int>(a.bytes.begin() + from - 1, a.bytes.begin() + to);
 }
 
 } // namespace

@@ -6,20 +6,19 @@
 #include <memory>
 #include <random>
 
+#include "ops/opstestsupport.h"
 #include "ops/pastespecial.h"
 
 using namespace hm;
 
 namespace {
 
+using hmtest::Entries;
+
 using K = SelectionKind;
 
 std::unique_ptr<Draft> Empty(int ends = 40, int picks = 40) {
-    auto d = std::make_unique<Draft>();
-    d->ClearDraft();
-    d->Ends = ends;
-    d->Picks = picks;
-    return d;
+    return hmtest::EmptyDraftOf(ends, picks);
 }
 
 ClipboardCellPicture Picture(const std::vector<const char*>& rows) {
@@ -38,10 +37,6 @@ std::vector<std::string> LiftplanRows(const Draft& d, int from, int count, int w
         rows.push_back(r);
     }
     return rows;
-}
-
-template <int N> std::vector<int> Entries(const OneBasedBytes<N>& a, int from, int to) {
-    return std::vector<int>(a.bytes.begin() + from - 1, a.bytes.begin() + to);
 }
 
 PasteSpecialOptions Copies(int n) {

@@ -4,15 +4,14 @@
 #include <memory>
 
 #include "model/design.h"
+#include "ops/opstestsupport.h"
 #include "ops/repeatfill.h"
 
 using namespace hm;
 
 namespace {
 
-template <int N> std::vector<int> Entries(const OneBasedBytes<N>& a, int from, int to) {
-    return std::vector<int>(a.bytes.begin() + from - 1, a.bytes.begin() + to);
-}
+using hmtest::Entries;
 
 std::vector<int> Cycle(std::vector<int> unit, int count, int zeros = 0) {
     std::vector<int> v;

@@ -7,15 +7,14 @@
 #include <QSpinBox>
 
 #include "clipboard_fixture.h"
+#include "ops/opstestsupport.h"
 
 namespace hm::test {
 namespace {
 
-using A = ViewArea;
+using hmtest::Entries;
 
-template <int N> std::vector<int> Entries(const OneBasedBytes<N>& a, int from, int to) {
-    return std::vector<int>(a.bytes.begin() + from - 1, a.bytes.begin() + to);
-}
+using A = ViewArea;
 
 TEST_F(ClipboardTest, EachKindCopiedAndPastedThroughTheClipboard) {
     d().ShaftsA = 4;

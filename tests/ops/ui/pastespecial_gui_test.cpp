@@ -7,9 +7,12 @@
 #include <QSpinBox>
 
 #include "clipboard_fixture.h"
+#include "ops/opstestsupport.h"
 
 namespace hm::test {
 namespace {
+
+using hmtest::Entries;
 
 using A = ViewArea;
 
@@ -20,10 +23,6 @@ std::string LiftplanRows(const Draft& d, int from, int count, int width) {
         rows += ' ';
     }
     return rows;
-}
-
-template <int N> std::vector<int> Entries(const OneBasedBytes<N>& a, int from, int to) {
-    return std::vector<int>(a.bytes.begin() + from - 1, a.bytes.begin() + to);
 }
 
 class PasteSpecialTest : public ClipboardTest {
