@@ -59,7 +59,10 @@ std::unique_ptr<Draft> FlattenedDraft(const Draft& d, const FlatCloth& flat) {
 HdmExportPlan PlanHdmExport(const Draft& d) {
     HdmExportPlan plan;
     plan.flatten = NeedsFlattening(d);
-    if (plan.flatten) plan.shaftsNeeded = FlattenCloth(d, DraftCloth(d), false).Shafts();
+    if (plan.flatten) {
+        plan.cloth = std::make_shared<const FlatCloth>(FlattenCloth(d, DraftCloth(d), false));
+        plan.shaftsNeeded = plan.cloth->Shafts();
+    }
     return plan;
 }
 
@@ -72,13 +75,18 @@ Message HdmLoseGroundQuestion() {
 }
 
 HdmExportResult ExportPatternFile(const Draft& d, const QString& path, HdmGroundLoss loss) {
+    return ExportPatternFile(d, PlanHdmExport(d), path, loss);
+}
+
+HdmExportResult ExportPatternFile(const Draft& d, const HdmExportPlan& plan, const QString& path,
+                                  HdmGroundLoss loss) {
     HdmExportResult result;
-    if (!NeedsFlattening(d)) {
+    if (!plan.flatten || !plan.cloth) {
         result.saved = WritePatternFile(d, path);
         return result;
     }
-    const FlatCloth flat = FlattenCloth(d, DraftCloth(d), false);
-    if (flat.Shafts() > MaxPatternShafts) {
+    const FlatCloth& flat = *plan.cloth;
+    if (plan.LosesGround()) {
         if (loss == HdmGroundLoss::Refuse) {
             result.saved.ok = false;
             result.saved.error = {MessageKind::Error, "@hdmtoomanyshafts",

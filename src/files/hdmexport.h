@@ -6,7 +6,9 @@
 // so that the file reopens with the same drawdown on every crossing.
 
 #include <QString>
+#include <memory>
 
+#include "files/flatten.h"
 #include "files/savefile.h"
 #include "model/draft.h"
 #include "model/message.h"
@@ -14,8 +16,9 @@
 namespace hm {
 
 struct HdmExportPlan {
-    bool flatten = false; // the file will hold the cloth as a liftplan
-    int shaftsNeeded = 0; // pattern shafts of the flattened cloth (when flatten)
+    bool flatten = false;                   // the file will hold the cloth as a liftplan
+    int shaftsNeeded = 0;                   // pattern shafts of the flattened cloth (when flatten)
+    std::shared_ptr<const FlatCloth> cloth; // the flattened cloth (when flatten)
     // The flattened cloth does not fit into 128 pattern shafts: the file can hold
     // only the draft's own pattern level, without the ground.
     bool LosesGround() const { return flatten && shaftsNeeded > MaxPatternShafts; }
@@ -40,6 +43,10 @@ struct HdmExportResult {
 // plan says so; when the ground level would be lost, only with Accept (the
 // draft's pattern level as it stands), else nothing is written and the result
 // carries the error.
+// The plan must be the one made for `d` as it is now; without one, the export
+// plans for itself.
+HdmExportResult ExportPatternFile(const Draft& d, const HdmExportPlan& plan, const QString& path,
+                                  HdmGroundLoss loss);
 HdmExportResult ExportPatternFile(const Draft& d, const QString& path, HdmGroundLoss loss);
 
 } // namespace hm

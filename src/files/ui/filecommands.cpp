@@ -426,17 +426,18 @@ bool FileCommands::SaveHdmTo(const QString& chosen) {
 // written as its cloth, or, when that needs more than 128 pattern shafts, with
 // its pattern level alone once the user agrees to lose the ground.
 bool FileCommands::WriteHdm(const QString& chosen, ReplaceQuestion ask) {
-    bool losesGround = false;
+    HdmExportPlan plan;
     {
         BusyCursor busy;
-        losesGround = PlanHdmExport(ctx_.draft).LosesGround();
+        plan = PlanHdmExport(ctx_.draft);
     }
+    const bool losesGround = plan.LosesGround();
     if (losesGround && ctx_.Ask(HdmLoseGroundQuestion()) != BoxAnswer::Yes) return false;
     const HdmGroundLoss loss = losesGround ? HdmGroundLoss::Accept : HdmGroundLoss::Refuse;
     Messages notices;
     const QString path =
-        WriteChecked(chosen, FileKind::Hdm, ask, [this, loss, &notices](const QString& p) {
-            HdmExportResult result = ExportPatternFile(ctx_.draft, p, loss);
+        WriteChecked(chosen, FileKind::Hdm, ask, [this, &plan, loss, &notices](const QString& p) {
+            HdmExportResult result = ExportPatternFile(ctx_.draft, plan, p, loss);
             notices = std::move(result.notices);
             return result.saved;
         });
