@@ -6,6 +6,8 @@
 #include <QTimer>
 
 #include "../../window/mainwindow_fixture.h"
+#include "files/recoverystore.h"
+#include "files/ui/filecommands.h"
 #include "tools/ui/keyboardinput.h"
 #include "tools/ui/mousetools.h"
 #include "tools/ui/toolcommands.h"
@@ -112,6 +114,7 @@ TEST_F(MainWindowToolsTest, KeyboardInputItemsOpenTheWindowInTheirMode) {
     ASSERT_TRUE(Enabled("Keyasghovl"));
     ASSERT_TRUE(Enabled("KeyTreadling"));
     QString caption;
+    w.fileCommands()->SetRecoveryTiming(60 * 60 * 1000, 20);
     QTimer::singleShot(0, [&] {
         auto* form = qobject_cast<TEdKeyForm*>(QApplication::activeModalWidget());
         ASSERT_NE(form, nullptr);
@@ -122,8 +125,10 @@ TEST_F(MainWindowToolsTest, KeyboardInputItemsOpenTheWindowInTheirMode) {
     w.Action("Keyasghovl")->trigger();
     EXPECT_EQ(caption, "Threading A");
     EXPECT_EQ(w.draft().ThreadingA[w.draft().FirstEnd + 1], 1);
-    // The entries mark the draft modified, so closing asks before losing them.
+    // The entries mark the draft modified, so closing asks before losing them,
+    // and they reach the recovery copy.
     EXPECT_TRUE(w.doc().Modified);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.fileCommands()->Recovery().HasCopy(); }, 3000));
     // The dialog's changes cannot be undone.
     EXPECT_FALSE(Enabled("EditUndoItem"));
     // In Design the items are off, and their shortcuts open nothing.
