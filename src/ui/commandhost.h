@@ -29,6 +29,9 @@ class CommandHost {
     virtual void DisableUndo() = 0;
     // Refreshes the fabric window and sets Modified.
     virtual void MarkModified() = 0;
+    // Sets Modified only (and schedules the recovery copy), for edits that
+    // update the fabric window themselves.
+    virtual void SetModified() = 0;
     virtual void RefreshFabricWindow() = 0;
 
     // ---- selection and tools ----

@@ -92,6 +92,7 @@ class TWform : public QMainWindow, public CommandHost {
     void MarkUndoAvailable() override;
     void DisableUndo() override;
     void MarkModified() override;
+    void SetModified() override;
     void RefreshFabricWindow() override;
     bool HasSelection() const override;
     void ResetTool() override;
@@ -167,8 +168,6 @@ class TWform : public QMainWindow, public CommandHost {
     void UpdateNoteButton();
     void DropSelection();
     void ShowTitle();
-    // Modified without refreshing the fabric window (a stroke updates its threads).
-    void SetModified();
 
     StartupEnvironment env_;
     std::unique_ptr<Draft> draft_;

@@ -36,6 +36,10 @@ class RecordingHost : public CommandHost {
         steps << "MarkModified";
         if (doc) doc->Modified = true;
     }
+    void SetModified() override {
+        steps << "SetModified";
+        if (doc) doc->Modified = true;
+    }
     void RefreshFabricWindow() override { steps << "RefreshFabricWindow"; }
     bool HasSelection() const override { return selection; }
     void ResetTool() override { steps << "ResetTool"; }

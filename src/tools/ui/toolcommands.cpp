@@ -59,15 +59,12 @@ void OpenKeyboardInput(CommandContext& ctx, int mode) {
     ctx.host.DisableUndo();
     TEdKeyForm form(ctx.draftView, static_cast<EntryMode>(mode), ctx.dialogParent);
     // Keys change the draft at once; the draft counts as modified so that
-    // closing asks before the entries are lost. The window is told once at the
-    // end, which also schedules the recovery copy.
-    bool changed = false;
-    form.SetClothChanged([&ctx, &changed](const ClothChange& c) {
-        ctx.doc.Modified = changed = true;
+    // closing asks before the entries are lost, and they reach the recovery copy.
+    form.SetClothChanged([&ctx](const ClothChange& c) {
+        ctx.host.SetModified();
         UpdateFabricWindow(ctx, c);
     });
     ctx.Exec(form);
-    if (changed) ctx.host.MarkModified();
 }
 
 QCursor SelectionCursor() {
