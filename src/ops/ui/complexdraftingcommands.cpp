@@ -1,7 +1,6 @@
 #include "ops/ui/complexdraftingcommands.h"
 
 #include <functional>
-#include <memory>
 
 #include "model/draft.h"
 #include "ops/complexdraftingtexts.h"
@@ -9,9 +8,9 @@
 #include "ops/insertinpattern.h"
 #include "ops/reanalyze.h"
 #include "ops/straightthreading.h"
+#include "ops/ui/editsession.h"
 #include "ops/ui/expandpatterndialog.h"
 #include "ops/ui/insertinpatterndialog.h"
-#include "ui/busycursor.h"
 #include "ui/commandcontext.h"
 #include "ui/commandhost.h"
 
@@ -19,69 +18,25 @@ namespace hm {
 
 namespace {
 
-// A dialog with Preview: the undo snapshot is taken when it opens, and every
-// Preview and the OK start again from the draft as the dialog found it, so
-// previews never add up; Cancel returns to it. The whole draft is kept, since
-// the undo snapshot leaves out the end and pick counts that the operations may
-// raise and, in Design mode, the pattern level they rebuild.
-class PreviewSession {
-  public:
-    explicit PreviewSession(CommandContext& ctx)
-        : ctx_(ctx), before_(std::make_unique<Draft>(ctx.draft)) {
-        ctx.host.TakeUndoSnapshot();
-    }
-
-    void Apply(const std::function<StructureChange(Draft&)>& operation) {
-        ctx_.draft = *before_;
-        StructureChange change;
-        {
-            BusyCursor busy;
-            change = operation(ctx_.draft);
-        }
-        ctx_.host.Update();
-        ctx_.Show(change.messages);
-    }
-
-    void Cancel() {
-        ctx_.draft = *before_;
-        ctx_.host.Update();
-    }
-
-  private:
-    CommandContext& ctx_;
-    std::unique_ptr<Draft> before_;
-};
-
-// Runs a dialog with Preview; `operation` applies the dialog's answers.
-// Returns whether OK applied them.
+// Runs a dialog with Preview in one edit session: previews start again from
+// the draft as the dialog found it, Cancel returns to it, and only a change
+// that OK applied takes the undo snapshot. Returns whether OK changed the draft.
 bool RunPreviewDialog(CommandContext& ctx, QDialog& dialog, std::function<void()>& onPreview,
-                      const std::function<StructureChange(Draft&)>& operation) {
-    PreviewSession session(ctx);
-    onPreview = [&] { session.Apply(operation); };
+                      const EditSession::Operation& operation) {
+    EditSession session(ctx);
+    onPreview = [&] { session.Preview(operation); };
     if (ctx.Exec(dialog) != QDialog::Accepted) {
         session.Cancel();
         return false;
     }
-    session.Apply(operation);
-    return true;
+    return session.Apply(operation);
 }
 
-// The undo snapshot, the operation, and only when it changed the draft the
-// repaint with layout, the modified mark and Undo; then its messages.
-bool RunDirect(CommandContext& ctx, const std::function<StructureChange(Draft&)>& operation) {
-    ctx.host.TakeUndoSnapshot();
-    StructureChange change;
-    {
-        BusyCursor busy;
-        change = operation(ctx.draft);
-    }
-    if (change.changed) {
-        ctx.host.Update();
-        ctx.host.MarkModified();
-        ctx.host.MarkUndoAvailable();
-    }
-    ctx.Show(change.messages);
-    return change.changed;
+// The operation in a session of its own: a refused one leaves the draft, the
+// modified mark and Undo as they were.
+bool RunDirect(CommandContext& ctx, const EditSession::Operation& operation) {
+    EditSession session(ctx);
+    return session.Apply(operation);
 }
 
 int LastVisibleEnd(const CommandContext& ctx) {

@@ -54,6 +54,10 @@ class ComplexDraftingTest : public ::testing::Test {
 
 TEST_F(ComplexDraftingTest, ExpandPreviewsNeverAddUpAndCancelRestores) {
     const auto before = std::make_unique<Draft>(t.draft());
+    // An earlier edit's undo snapshot, which a cancelled dialog must keep.
+    auto earlier = std::make_unique<Draft>(t.draft());
+    earlier->PatternThreading[1] = 9;
+    t.undo.TakeSnapshot(*earlier);
     std::vector<std::vector<int>> previews;
     t.ctx.SetDialogRunner([&](QDialog& d) {
         EXPECT_EQ(Child<QSpinBox>(d, "SpinEdit1")->value(), 4) << "the stored factors";
@@ -74,7 +78,9 @@ TEST_F(ComplexDraftingTest, ExpandPreviewsNeverAddUpAndCancelRestores) {
     EXPECT_EQ(t.draft().Liftplan, before->Liftplan);
     EXPECT_EQ(t.draft().ExpandFactorEnds, 4) << "only OK stores the factors";
     EXPECT_FALSE(t.steps().contains("MarkUndoAvailable"));
-    EXPECT_EQ(t.steps().first(), "TakeUndoSnapshot");
+    auto undone = std::make_unique<Draft>();
+    t.undo.RestoreSnapshot(*undone);
+    EXPECT_EQ(undone->PatternThreading[1], 9) << "the earlier edit can still be undone";
     EXPECT_TRUE(asked.empty()) << "an unmodified draft is not offered to be saved";
 }
 
@@ -175,10 +181,13 @@ TEST_F(ComplexDraftingTest, StraightAndReanalyzeAskAndMarkOnlyWhatChanged) {
     EXPECT_TRUE(t.steps().isEmpty());
 
     answer = BoxAnswer::Yes;
+    const int firstBefore = d.PatternThreading[1];
     EXPECT_TRUE(Reanalyze1Click(t.ctx));
-    EXPECT_EQ(t.steps(),
-              (QStringList{"TakeUndoSnapshot", "Update", "MarkModified", "MarkUndoAvailable"}));
+    EXPECT_EQ(t.steps(), (QStringList{"Update", "MarkModified", "MarkUndoAvailable"}));
     EXPECT_EQ(d.PatternShafts, 2);
+    auto undone = std::make_unique<Draft>();
+    t.undo.RestoreSnapshot(*undone);
+    EXPECT_EQ(undone->PatternThreading[1], firstBefore) << "Undo brings the draft before it back";
 
     asked.clear();
     t.steps().clear();
