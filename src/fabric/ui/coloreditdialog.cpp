@@ -213,6 +213,7 @@ void TColEditDlg::BuildButtons(QVBoxLayout* column) {
 void TColEditDlg::SizeComboChange(int paletteSize) {
     editor_.SetPaletteSize(paletteSize);
     ShowAll();
+    ctx_.host.PaletteChanged(); // the palette window shows the new size at once
 }
 
 void TColEditDlg::EdColorBoxClick(int index) {

@@ -101,8 +101,10 @@ TEST_F(ColourEditorTest, RowButtonsFollowTheSizeAndCopyingAsksFirst) {
     Open();
     EXPECT_FALSE(Child(dialog.get(), "RowButtons")->isVisible());
 
+    t.steps().clear();
     QTest::keyClick(Child<QComboBox>(dialog.get(), "SizeCombo"), Qt::Key_Down);
     ASSERT_EQ(d.PaletteSize, PaletteSize64);
+    EXPECT_TRUE(t.steps().contains("PaletteChanged")) << "the palette window follows";
     EXPECT_TRUE(Child(dialog.get(), "SpeedButton3")->isVisible());
     const uint32_t first = Entry(0), third = Entry(24);
     Press("SpeedButton3"); // rows of 8 with 64 colours
